@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/bodies.h"
+#include "core/output_text.h"
+#include "core/problem_state.h"
+
+namespace stereona {
+
+class Controls;
+
+// A body's solver: writes the solution's lines and leaves the result as a
+// numerator and a denominator in Quantity[18] and Quantity[19].
+using Solver = void (*)(ProblemState& state, OutputText& output);
+using SolverTable = std::array<Solver, kBodyCount>;
+
+// The calculate and clear commands behind the two command buttons, over the
+// problem state that lives as long as the window.
+class Calculator {
+ public:
+  Calculator(Controls& controls, const SolverTable& solvers, std::string initialOutput);
+
+  // 0 calculates, 1 clears the four inputs, any other index does nothing.
+  // A FloatingPointFault ends the command at the failing step and reaches
+  // the caller; the state and the text written before it stay.
+  void Command1_Click(std::int16_t index);
+
+  const ProblemState& State() const noexcept { return state_; }
+  const std::string& Output() const noexcept { return output_.Text(); }
+
+ private:
+  void Calculate();
+  void Clear();
+  std::size_t SelectedBody() const;
+  void SolveSelectedBody();
+  void AppendResultLine();
+
+  Controls& controls_;
+  const SolverTable& solvers_;
+  ProblemState state_;
+  OutputText output_;
+};
+
+inline constexpr std::string_view kZeroKnownMessage =
+    "Въведените коефициенти на известните да са <>0!";
+
+}  // namespace stereona

@@ -1,0 +1,107 @@
+#include <array>
+#include <string_view>
+
+#include "core/checked_math.h"
+#include "core/number_text.h"
+#include "solvers/body_solvers.h"
+#include "solvers/frustum.h"
+
+// V = pi * H * (R1^2 + R2^2 + R1*R2) / 3 with pi = 22/7, carried as 22 over
+// 21; a base radius comes from x^2 + K*x + (K^2 - 21*V / (22*H)) = 0.
+namespace stereona {
+namespace {
+
+using checked::Add;
+using checked::Div;
+using checked::Mul;
+using checked::Sub;
+
+// Slots: 0 V, 1 H, 2 R1, 3 R2.
+struct RadiusCase {
+  std::size_t knownRadius;
+  std::string_view coefficientsLine;
+  std::string_view rootLineStart;
+};
+
+constexpr std::array<RadiusCase, 2> kRadiusCases = {{
+    {3, "където: A = 1; B = R2; C =R2*R2 - (3 *V )/(pi * H) ", "R1 = ("},
+    {2, "където: A = 1; B = R1; C = -3 /(pi*H) ", "R2 = ("},
+}};
+
+// (R2*R2 + R1*R1) + R2*R1, the sum in the order the fractions show it.
+double BaseSum(const ProblemState& state) {
+  const auto& q = state.Quantity;
+  return Add(Add(Mul(q[3], q[3]), Mul(q[2], q[2])), Mul(q[3], q[2]));
+}
+
+void SolveVolume(ProblemState& state, OutputText& output) {
+  auto& q = state.Quantity;
+  output.Replace({"V = (pi * H* (R1 * R1 + R2 * R2 + R1 * R2) ) / 3", kCrLf});
+  output.Append({"V = (22 * ", NumberText(q[1]), " * ", BaseSumText(q[2], q[3]),
+                 " ) / (3 * 7 ) = ", kCrLf});
+  output.Append({"V = ", NumberText(Mul(q[1], 22.0)), " * (", NumberText(Mul(q[2], q[2])),
+                 " + ", NumberText(Mul(q[3], q[3])), " + ", NumberText(Mul(q[3], q[2])),
+                 ") / 21 = "});
+  q[kNumeratorSlot] = Mul(BaseSum(state), Mul(q[1], 22.0));
+  q[kDenominatorSlot] = 21.0;
+}
+
+void SolveHeight(ProblemState& state, OutputText& output) {
+  auto& q = state.Quantity;
+  output.Replace({"H = 3*V / (pi*(R1*R1 + R2*R2 +R1*R2))", kCrLf});
+  output.Append({"H = 3 * 7 * ", NumberText(q[0]), " / (22 * ", BaseSumText(q[2], q[3]), " ",
+                 kCrLf});
+  output.Append({"H = 21 * ", NumberText(q[0]), " / (22 * (", NumberText(Mul(q[2], q[2])),
+                 " + ", NumberText(Mul(q[3], q[3])), " + ", NumberText(Mul(q[3], q[2])),
+                 ") ) ", kCrLf});
+  output.Append({"H = "});
+  q[kNumeratorSlot] = Mul(q[0], 21.0);
+  q[kDenominatorSlot] = Mul(BaseSum(state), 22.0);
+}
+
+void SolveRadius(const RadiusCase& radius, ProblemState& state, OutputText& output) {
+  auto& q = state.Quantity;
+  const double v = q[0];
+  const double h = q[1];
+  const double k = q[radius.knownRadius];
+  output.Replace({"За да се изчисли радиус на основа на прав кръгов пресечен конус", kCrLf});
+  output.Append({kQuadraticEquationLine, kCrLf});
+  output.Append({radius.coefficientsLine, kCrLf});
+
+  const Quadratic quadratic = MakeQuadratic(k, Sub(Mul(k, k), Div(Mul(v, 21.0), Mul(h, 22.0))));
+  const auto root = LengthRootNumerator(quadratic);
+  if (!root) {
+    Refuse(state, output);
+    return;
+  }
+  output.Append({"A = ", NumberText(quadratic.A), kCrLf});
+  output.Append({"B = ", NumberText(quadratic.B), kCrLf});
+  output.Append({"C = ", NumberText(k), " * ", NumberText(k), "- 21 * ", NumberText(v),
+                 " / (22 * ", NumberText(h), ") = ", NumberText(quadratic.C), kCrLf});
+  output.Append({"d = ", NumberText(quadratic.discriminant), kCrLf});
+  output.Append({radius.rootLineStart, NumberText(-quadratic.B), " + sqrt(",
+                 NumberText(quadratic.discriminant), ") ) / 2 = "});
+  q[kNumeratorSlot] = *root;
+  q[kDenominatorSlot] = 2 * quadratic.A;
+}
+
+}  // namespace
+
+void SolveTruncatedCone(ProblemState& state, OutputText& output) {
+  switch (state.UnknownIndex) {
+    case 0:
+      SolveVolume(state, output);
+      break;
+    case 1:
+      SolveHeight(state, output);
+      break;
+    case 2:
+    case 3:
+      SolveRadius(kRadiusCases[static_cast<std::size_t>(state.UnknownIndex - 2)], state, output);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace stereona
