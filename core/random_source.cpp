@@ -5,6 +5,12 @@
 
 namespace stereona {
 
+float UnitFromBits(std::uint32_t bits) { return static_cast<float>(bits >> 8) * 0x1.0p-24F; }
+
+double WholeNumberFrom(float r, double range) {
+  return std::floor(static_cast<double>(r) * range) + 1.0;
+}
+
 RandomSource::RandomSource() { SeedFromClock(); }
 
 RandomSource::RandomSource(std::uint32_t seed) : engine_(seed) {}
@@ -16,15 +22,9 @@ void RandomSource::SeedFromClock() {
   engine_.seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
 }
 
-float RandomSource::Next() {
-  // 24 random bits fill a float's mantissa exactly, so the largest value is
-  // 1 - 2^-24; std::generate_canonical<float> may round up to 1.0.
-  const auto bits = static_cast<std::uint32_t>(engine_() >> 8);
-  return static_cast<float>(bits) * 0x1.0p-24F;
-}
+// Not std::generate_canonical<float>, which may round up to 1.0.
+float RandomSource::Next() { return UnitFromBits(static_cast<std::uint32_t>(engine_())); }
 
-double RandomSource::WholeNumber(double range) {
-  return std::floor(static_cast<double>(Next()) * range) + 1.0;
-}
+double RandomSource::WholeNumber(double range) { return WholeNumberFrom(Next(), range); }
 
 }  // namespace stereona

@@ -5,6 +5,13 @@
 
 namespace stereona {
 
+// The top 24 of 32 random bits as a float in [0, 1): 24 bits fill a float's
+// mantissa exactly, so the largest value is 1 - 2^-24 and never rounds to 1.
+float UnitFromBits(std::uint32_t bits);
+
+// Int(r * range) + 1, from 1 to range for 0 <= r < 1.
+double WholeNumberFrom(float r, double range);
+
 // The pseudo-random sequence behind the random fill of the inputs.
 class RandomSource {
  public:

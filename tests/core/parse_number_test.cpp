@@ -1,0 +1,76 @@
+#include "core/parse_number.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/fault.h"
+#include "core/number_text.h"
+
+namespace stereona {
+namespace {
+
+struct ParseRow {
+  std::string text;
+  double value;
+};
+
+class ParseNumberTest : public ::testing::TestWithParam<ParseRow> {};
+
+TEST_P(ParseNumberTest, ReadsTheLongestLeadingNumber) {
+  EXPECT_EQ(ParseNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberTest,
+    ::testing::Values(
+        ParseRow{"12.5", 12.5}, ParseRow{"12,5", 12}, ParseRow{"x", 0}, ParseRow{"", 0},
+        ParseRow{"-4", -4}, ParseRow{"+4", 4}, ParseRow{".5", 0.5}, ParseRow{"5.", 5},
+        ParseRow{"1E3", 1000}, ParseRow{"1e3", 1000}, ParseRow{"2E-3x", 0.002},
+        ParseRow{"1E", 1}, ParseRow{"1E+", 1}, ParseRow{"12.5.3", 12.5}, ParseRow{"7abc", 7},
+        // Blanks, tabs and line feeds are skipped wherever they stand, but
+        // not carriage returns.
+        ParseRow{" 1 2 ", 12}, ParseRow{"\t7\n", 7}, ParseRow{"1 E 2", 100},
+        ParseRow{"- 3", -3}, ParseRow{"1\r2", 1},
+        // Not numbers here.
+        ParseRow{"-", 0}, ParseRow{".", 0}, ParseRow{"--5", 0}, ParseRow{"inf", 0},
+        ParseRow{"-infinity", 0}, ParseRow{"nan", 0}, ParseRow{"0x1A", 0}, ParseRow{"&H1A", 0},
+        ParseRow{"\xd9\xa1\xd9\xa2", 0},
+        // Below the smallest double: 0, not a fault.
+        ParseRow{"1E-400", 0}, ParseRow{"1E-99999999999999999999", 0},
+        ParseRow{"0E99999999999", 0}, ParseRow{"0.000000001E-320", 0},
+        ParseRow{"4.9406564584124654E-324", 4.9406564584124654e-324}));
+
+TEST(ParseNumberTest, PointIsTheSeparatorWhateverTheRegionalSetting) {
+  SetDecimalSeparator(",");
+  const double value = ParseNumber("12.5");
+  SetDecimalSeparator(".");
+  EXPECT_EQ(value, 12.5);
+}
+
+TEST(ParseNumberTest, MegabyteOfDigitsReadsItsValue) {
+  EXPECT_EQ(ParseNumber("0." + std::string(1'000'000, '0') + "1"), 0);
+  EXPECT_EQ(ParseNumber(std::string(1'000'000, '0') + "42"), 42);
+  EXPECT_EQ(ParseNumber("3." + std::string(1'000'000, '3')), 3.3333333333333335);
+}
+
+class ParseOverflowTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ParseOverflowTest, BeyondTheDoubleRangeIsAnOverflowFault) {
+  try {
+    ParseNumber(GetParam());
+    FAIL() << "no fault for " << GetParam().substr(0, 40);
+  } catch (const FloatingPointFault& fault) {
+    EXPECT_EQ(fault.Number(), 6);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseOverflowTest,
+                         ::testing::Values("1E400", "-1E400", "1.8E308",
+                                           "1E99999999999999999999",
+                                           "0.0001E313",
+                                           "1" + std::string(400, '0'),
+                                           std::string(1'000'000, '9')));
+
+}  // namespace
+}  // namespace stereona
