@@ -1,12 +1,8 @@
 // Every solver path against its exact output, CRLF included. Each file in
-// tests/golden holds a short script of what a student does, a line "---",
-// and then the bytes the output box must hold afterwards:
-//
-//   body 1                 select a body (or "body none")
-//   unknown 2              select an unknown (or "unknown none")
-//   inputs 462|7|6|3       the texts of Text2(0..3), separated by "|"
-//   calculate / clear      press Command1(0) / Command1(1)
-//   fault 6                the last command must raise this fault number
+// tests/golden holds a short script of what a student does (the language of
+// support/student_script.h), a line "---", and then the bytes the output box
+// must hold afterwards. A script line "fault 6" says that the last command
+// must raise that fault number.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +17,7 @@
 #include "core/fault.h"
 #include "solvers/body_solvers.h"
 #include "support/fake_controls.h"
+#include "support/student_script.h"
 
 namespace stereona {
 namespace {
@@ -63,18 +60,6 @@ std::vector<GoldenCase> AllGoldens() {
   return goldens;
 }
 
-std::vector<std::string> SplitInputs(const std::string& list) {
-  std::vector<std::string> inputs;
-  std::size_t start = 0;
-  for (std::size_t bar; (bar = list.find('|', start)) != std::string::npos; start = bar + 1) {
-    inputs.push_back(list.substr(start, bar - start));
-  }
-  inputs.push_back(list.substr(start));
-  return inputs;
-}
-
-int IndexOrNone(const std::string& word) { return word == "none" ? -1 : std::stoi(word); }
-
 class GoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenTest, OutputMatchesByteForByte) {
@@ -83,33 +68,18 @@ TEST_P(GoldenTest, OutputMatchesByteForByte) {
   const std::string reference = "reference text\r\n";
   controls.shownOutputs.push_back(reference);
   Calculator calculator(controls, BodySolvers(), reference);
+  testing::StudentScript student(controls, calculator);
   std::optional<int> raisedFault;
   std::optional<int> expectedFault;
 
   for (const std::string& line : golden.script) {
-    const auto space = line.find(' ');
-    const std::string verb = line.substr(0, space);
-    const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
-    if (verb == "body") {
-      controls.selectedBody = IndexOrNone(rest);
-    } else if (verb == "unknown") {
-      controls.selectedUnknown = IndexOrNone(rest);
-    } else if (verb == "inputs") {
-      const auto inputs = SplitInputs(rest);
-      ASSERT_EQ(inputs.size(), 4U) << line;
-      std::copy(inputs.begin(), inputs.end(), controls.inputs.begin());
-    } else if (verb == "calculate" || verb == "clear") {
-      raisedFault.reset();
-      try {
-        calculator.Command1_Click(verb == "calculate" ? 0 : 1);
-      } catch (const FloatingPointFault& fault) {
-        raisedFault = fault.Number();
-      }
-    } else if (verb == "fault") {
-      expectedFault = std::stoi(rest);
-    } else {
-      FAIL() << "unknown script line: " << line;
+    if (line.starts_with("fault ")) {
+      expectedFault = std::stoi(line.substr(6));
+      continue;
     }
+    const testing::StepResult step = student.Apply(line);
+    ASSERT_TRUE(step.known) << "unknown script line: " << line;
+    if (step.command) raisedFault = step.fault;
   }
 
   EXPECT_EQ(raisedFault, expectedFault);
