@@ -57,6 +57,12 @@ void Calculator::SolveSelectedBody() { solvers_[SelectedBody()](state_, output_)
 void Calculator::AppendResultLine() {
   const double numerator = state_.Quantity[kNumeratorSlot];
   const double denominator = state_.Quantity[kDenominatorSlot];
+  // A solver's denominator is a product of positive values; it is 0 only
+  // when that product underflowed, and then there is no value to show. A
+  // refusal leaves 0 over 0: no result, and no fault.
+  if (denominator <= 0.0 && numerator != 0.0) {
+    throw FloatingPointFault(FaultKind::DivisionByZero);
+  }
   if (denominator > 0.0) {
     if (denominator == 1.0) {
       // A line that already ends in "= " takes the value directly.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <limits>
 #include <string>
 
 #include "core/fault.h"
@@ -83,6 +84,18 @@ bool IsTooLarge(const LeadingNumber& number) {
   return position + number.exponent > 0;
 }
 
+// The largest double written with 15 significant digits rounds up to
+// 1.79769313486232E+308, just beyond the double range. The program writes
+// that text for its largest results, so it has to read back as the value it
+// stands for rather than overflow.
+bool WritesTheLargestDouble(std::string_view unsignedPart) {
+  constexpr long double kLargestWritten = 1.79769313486232E+308L;
+  long double wide = 0;
+  const char* first = unsignedPart.data();
+  const auto [end, error] = std::from_chars(first, first + unsignedPart.size(), wide);
+  return error == std::errc{} && wide <= kLargestWritten;
+}
+
 }  // namespace
 
 double ParseNumber(std::string_view text) {
@@ -94,8 +107,13 @@ double ParseNumber(std::string_view text) {
   const char* first = number.unsignedPart.data();
   const auto [end, error] = std::from_chars(first, first + number.unsignedPart.size(), value);
   if (error == std::errc::result_out_of_range) {
-    if (IsTooLarge(number)) throw FloatingPointFault(FaultKind::Overflow);
-    value = 0.0;
+    if (!IsTooLarge(number)) {
+      value = 0.0;
+    } else if (WritesTheLargestDouble(number.unsignedPart)) {
+      value = std::numeric_limits<double>::max();
+    } else {
+      throw FloatingPointFault(FaultKind::Overflow);
+    }
   } else if (error != std::errc{}) {
     return 0.0;
   }

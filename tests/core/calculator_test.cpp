@@ -137,17 +137,27 @@ void StubSolver(ProblemState& state, OutputText& output) {
   state.Quantity[kDenominatorSlot] = gStubRow.denominator;
 }
 
-class ResultLineTest : public ::testing::TestWithParam<ResultRow> {};
-
-TEST_P(ResultLineTest, CompletesTheOpenLine) {
-  gStubRow = GetParam();
+SolverTable StubSolvers() {
   SolverTable stubs{};
   stubs.fill(StubSolver);
+  return stubs;
+}
+
+class ResultLineTest : public ::testing::TestWithParam<ResultRow> {
+ protected:
+  void Calculate(const ResultRow& row) {
+    gStubRow = row;
+    controls.inputs = {"1", "1", "1", "1"};
+    calculator.Command1_Click(0);
+  }
+
   FakeControls controls;
-  controls.inputs = {"1", "1", "1", "1"};
-  controls.selectedUnknown = 0;
-  Calculator calculator(controls, stubs, "");
-  calculator.Command1_Click(0);
+  SolverTable stubs = StubSolvers();
+  Calculator calculator{controls, stubs, ""};
+};
+
+TEST_P(ResultLineTest, CompletesTheOpenLine) {
+  Calculate(GetParam());
   EXPECT_EQ(calculator.Output(), GetParam().expected);
 }
 
@@ -159,8 +169,18 @@ INSTANTIATE_TEST_SUITE_P(
         ResultRow{"H = ", 252, 1, "H = 252\r\n\r\n"},
         ResultRow{"x = ", 22, 7, "x = 22 / 7 = 3.14285714285714\r\n\r\n"},
         ResultRow{"x = ", 3, 1.0000000000000002, "x = 3 / 1 = 3\r\n\r\n"},
-        ResultRow{"x = ", 5, 0, "x = \r\n"}, ResultRow{"x = ", 5, -2, "x = \r\n"},
+        ResultRow{"x = ", 0, 0, "x = \r\n"}, ResultRow{"x = ", 0, -2, "x = \r\n"},
         ResultRow{"x = ", 0, 2, "x = 0 / 2 = 0\r\n\r\n"}));
+
+TEST_F(ResultLineTest, ValueOverAnUnderflowedDenominatorIsADivisionByZero) {
+  try {
+    Calculate({"x = ", 5, 0, ""});
+    FAIL() << "no fault";
+  } catch (const FloatingPointFault& fault) {
+    EXPECT_EQ(fault.Number(), 11);
+  }
+  EXPECT_EQ(calculator.Output(), "x = ") << "the open line stays as the solver left it";
+}
 
 }  // namespace
 }  // namespace stereona

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <string>
 
 #include "core/fault.h"
@@ -39,7 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Below the smallest double: 0, not a fault.
         ParseRow{"1E-400", 0}, ParseRow{"1E-99999999999999999999", 0},
         ParseRow{"0E99999999999", 0}, ParseRow{"0.000000001E-320", 0},
-        ParseRow{"4.9406564584124654E-324", 4.9406564584124654e-324}));
+        ParseRow{"4.9406564584124654E-324", 4.9406564584124654e-324},
+        // The largest double as the program writes it reads back as itself.
+        ParseRow{"1.79769313486232E+308", DBL_MAX},
+        ParseRow{"-1.79769313486232E+308", -DBL_MAX}));
 
 TEST(ParseNumberTest, PointIsTheSeparatorWhateverTheRegionalSetting) {
   SetDecimalSeparator(",");
@@ -67,6 +71,7 @@ TEST_P(ParseOverflowTest, BeyondTheDoubleRangeIsAnOverflowFault) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseOverflowTest,
                          ::testing::Values("1E400", "-1E400", "1.8E308",
+                                           "1.79769313486233E+308",
                                            "1E99999999999999999999",
                                            "0.0001E313",
                                            "1" + std::string(400, '0'),

@@ -79,7 +79,7 @@ TEST_P(GoldenTest, OutputMatchesByteForByte) {
     }
     const testing::StepResult step = student.Apply(line);
     ASSERT_TRUE(step.known) << "unknown script line: " << line;
-    if (step.command) raisedFault = step.fault;
+    if (step.button) raisedFault = step.fault;
   }
 
   EXPECT_EQ(raisedFault, expectedFault);

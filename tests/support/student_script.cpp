@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "core/fault.h"
@@ -42,9 +43,10 @@ StepResult StudentScript::Apply(std::string_view line) {
     SetInputs(controls_, rest);
     result.known = true;
   } else if (verb == "calculate" || verb == "clear") {
-    result.known = result.command = true;
+    result.known = true;
+    result.button = verb == "calculate" ? 0 : 1;
     try {
-      calculator_.Command1_Click(verb == "calculate" ? 0 : 1);
+      calculator_.Command1_Click(static_cast<std::int16_t>(*result.button));
     } catch (const FloatingPointFault& fault) {
       result.fault = fault.Number();
     }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "drawings/body_names.h"
+
+namespace stereona::drawings::testing {
+
+// Names the cases of a test run once per body after the body.
+inline std::string BodyTestName(const ::testing::TestParamInfo<std::size_t>& param) {
+  return std::string(kLatinBodyNames[param.param]);
+}
+
+}  // namespace stereona::drawings::testing
