@@ -23,9 +23,8 @@ std::string NumberText(double value) {
   // to_chars in general format with a precision is "%.15g" in the C locale,
   // whatever locale the window's toolkit has installed for printf.
   std::array<char, 32> buffer{};
-  const auto [end, error] =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                    std::chars_format::general, 15);
+  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::general, 15);
   if (error != std::errc{}) return "0";
 
   std::string text;

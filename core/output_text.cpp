@@ -4,8 +4,7 @@
 
 namespace stereona {
 
-OutputText::OutputText(Controls& box, std::string initial)
-    : box_(box), text_(std::move(initial)) {}
+OutputText::OutputText(Controls& box, std::string initial) : box_(box), text_(std::move(initial)) {}
 
 void OutputText::Replace(std::initializer_list<std::string_view> pieces) {
   text_.clear();

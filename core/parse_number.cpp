@@ -89,7 +89,9 @@ bool IsTooLarge(const LeadingNumber& number) {
 // that text for its largest results, so it has to read back as the value it
 // stands for rather than overflow.
 bool WritesTheLargestDouble(std::string_view unsignedPart) {
-  constexpr long double kLargestWritten = 1.79769313486232E+308L;
+  // Half a unit in the 15th significant digit above the largest double.
+  constexpr long double kLargestWritten =
+      static_cast<long double>(std::numeric_limits<double>::max()) + 5e293L;
   long double wide = 0;
   const char* first = unsignedPart.data();
   const auto [end, error] = std::from_chars(first, first + unsignedPart.size(), wide);

@@ -31,8 +31,8 @@ bool IsCompleteSolution(const std::string& text) {
 
 // The body the calculation solves: with none of the six selected, the cone.
 std::size_t SolvedBody(const stereona::testing::FakeControls& controls) {
-  const bool valid = controls.selectedBody >= 0 &&
-                     controls.selectedBody < static_cast<int>(stereona::kBodyCount);
+  const bool valid =
+      controls.selectedBody >= 0 && controls.selectedBody < static_cast<int>(stereona::kBodyCount);
   return valid ? static_cast<std::size_t>(controls.selectedBody) : 0;
 }
 

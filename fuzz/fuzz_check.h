@@ -10,8 +10,8 @@ namespace stereona::fuzz {
 // keeps the input that caused it.
 inline void Require(bool holds, const char* invariant, std::string_view context = {}) {
   if (holds) return;
-  std::fprintf(stderr, "invariant broken: %s\n%.*s\n", invariant,
-               static_cast<int>(context.size()), context.data());
+  std::fprintf(stderr, "invariant broken: %s\n%.*s\n", invariant, static_cast<int>(context.size()),
+               context.data());
   std::abort();
 }
 

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-liberation
   libgtest-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth
 )
 

@@ -4,8 +4,8 @@ namespace stereona {
 
 const SolverTable& BodySolvers() {
   static constexpr SolverTable solvers = {
-      SolveCone,     SolveTruncatedCone, SolvePyramid,
-      SolveTruncatedPyramid, SolveCylinder, SolveParallelepiped,
+      SolveCone,     SolveTruncatedCone,  SolvePyramid, SolveTruncatedPyramid,
+      SolveCylinder, SolveParallelepiped,
   };
   return solvers;
 }

@@ -28,8 +28,7 @@ void SolveCone(ProblemState& state, OutputText& output) {
       break;
     case 2:
       output.Replace({"R = sqrt(3 * V / (pi * H)) = sqrt((3 * 7 * V ) / (22 * H) )", kCrLf});
-      output.Append({"R = sqrt( 21 * ", NumberText(q[0]), " / (22 * ", NumberText(q[1]),
-                     ")) = "});
+      output.Append({"R = sqrt( 21 * ", NumberText(q[0]), " / (22 * ", NumberText(q[1]), ")) = "});
       q[kNumeratorSlot] = Sqrt(Mul(q[0], 21.0));
       q[kDenominatorSlot] = Sqrt(Mul(q[1], 22.0));
       break;

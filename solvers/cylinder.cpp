@@ -27,8 +27,7 @@ void SolveCylinder(ProblemState& state, OutputText& output) {
       break;
     case 2:
       output.Replace({"R = sqrt (V / (pi * H ) = sqrt ((7 * V) /(22 * H))", kCrLf});
-      output.Append(
-          {" R = sqrt (7 * ", NumberText(q[0]), " / 22 *", NumberText(q[1]), ") = "});
+      output.Append({" R = sqrt (7 * ", NumberText(q[0]), " / 22 *", NumberText(q[1]), ") = "});
       q[kNumeratorSlot] = Sqrt(Mul(q[0], 7.0));
       q[kDenominatorSlot] = Sqrt(Mul(q[1], 22.0));
       break;

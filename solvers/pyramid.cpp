@@ -13,8 +13,8 @@ void SolvePyramid(ProblemState& state, OutputText& output) {
   switch (state.UnknownIndex) {
     case 0:
       output.Replace({"V = (H * a * a )/ 3", kCrLf});
-      output.Append({"V = (", NumberText(q[1]), " * ", NumberText(q[2]), " * ",
-                     NumberText(q[2]), ") / 3", kCrLf});
+      output.Append({"V = (", NumberText(q[1]), " * ", NumberText(q[2]), " * ", NumberText(q[2]),
+                     ") / 3", kCrLf});
       output.Append({"V = "});
       q[kNumeratorSlot] = Mul(Mul(q[1], q[2]), q[2]);
       q[kDenominatorSlot] = 3.0;

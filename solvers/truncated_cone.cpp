@@ -1,4 +1,5 @@
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/checked_math.h"
@@ -34,14 +35,22 @@ double BaseSum(const ProblemState& state) {
   return Add(Add(Mul(q[3], q[3]), Mul(q[2], q[2])), Mul(q[3], q[2]));
 }
 
+// "R1*R1 + R2*R2 + R2*R1" as values; each product is formed, and checked,
+// just before its text is made.
+std::string ProductsText(const ProblemState& state) {
+  const auto& q = state.Quantity;
+  std::string text = NumberText(Mul(q[2], q[2]));
+  text += " + " + NumberText(Mul(q[3], q[3]));
+  text += " + " + NumberText(Mul(q[3], q[2]));
+  return text;
+}
+
 void SolveVolume(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   output.Replace({"V = (pi * H* (R1 * R1 + R2 * R2 + R1 * R2) ) / 3", kCrLf});
-  output.Append({"V = (22 * ", NumberText(q[1]), " * ", BaseSumText(q[2], q[3]),
-                 " ) / (3 * 7 ) = ", kCrLf});
-  output.Append({"V = ", NumberText(Mul(q[1], 22.0)), " * (", NumberText(Mul(q[2], q[2])),
-                 " + ", NumberText(Mul(q[3], q[3])), " + ", NumberText(Mul(q[3], q[2])),
-                 ") / 21 = "});
+  output.Append(
+      {"V = (22 * ", NumberText(q[1]), " * ", BaseSumText(q[2], q[3]), " ) / (3 * 7 ) = ", kCrLf});
+  output.Append({"V = ", NumberText(Mul(q[1], 22.0)), " * (", ProductsText(state), ") / 21 = "});
   q[kNumeratorSlot] = Mul(BaseSum(state), Mul(q[1], 22.0));
   q[kDenominatorSlot] = 21.0;
 }
@@ -49,11 +58,9 @@ void SolveVolume(ProblemState& state, OutputText& output) {
 void SolveHeight(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   output.Replace({"H = 3*V / (pi*(R1*R1 + R2*R2 +R1*R2))", kCrLf});
-  output.Append({"H = 3 * 7 * ", NumberText(q[0]), " / (22 * ", BaseSumText(q[2], q[3]), " ",
-                 kCrLf});
-  output.Append({"H = 21 * ", NumberText(q[0]), " / (22 * (", NumberText(Mul(q[2], q[2])),
-                 " + ", NumberText(Mul(q[3], q[3])), " + ", NumberText(Mul(q[3], q[2])),
-                 ") ) ", kCrLf});
+  output.Append(
+      {"H = 3 * 7 * ", NumberText(q[0]), " / (22 * ", BaseSumText(q[2], q[3]), " ", kCrLf});
+  output.Append({"H = 21 * ", NumberText(q[0]), " / (22 * (", ProductsText(state), ") ) ", kCrLf});
   output.Append({"H = "});
   q[kNumeratorSlot] = Mul(q[0], 21.0);
   q[kDenominatorSlot] = Mul(BaseSum(state), 22.0);
@@ -76,8 +83,8 @@ void SolveRadius(const RadiusCase& radius, ProblemState& state, OutputText& outp
   }
   output.Append({"A = ", NumberText(quadratic.A), kCrLf});
   output.Append({"B = ", NumberText(quadratic.B), kCrLf});
-  output.Append({"C = ", NumberText(k), " * ", NumberText(k), "- 21 * ", NumberText(v),
-                 " / (22 * ", NumberText(h), ") = ", NumberText(quadratic.C), kCrLf});
+  output.Append({"C = ", NumberText(k), " * ", NumberText(k), "- 21 * ", NumberText(v), " / (22 * ",
+                 NumberText(h), ") = ", NumberText(quadratic.C), kCrLf});
   output.Append({"d = ", NumberText(quadratic.discriminant), kCrLf});
   output.Append({radius.rootLineStart, NumberText(-quadratic.B), " + sqrt(",
                  NumberText(quadratic.discriminant), ") ) / 2 = "});

@@ -68,8 +68,8 @@ void SolveSide(const SideCase& side, ProblemState& state, OutputText& output) {
     Refuse(state, output);
     return;
   }
-  output.Append({side.rootLineStart, NumberText(-s), " + sqrt(",
-                 NumberText(quadratic.discriminant), ") ) / 2 = "});
+  output.Append({side.rootLineStart, NumberText(-s), " + sqrt(", NumberText(quadratic.discriminant),
+                 ") ) / 2 = "});
   q[kNumeratorSlot] = *root;
   q[kDenominatorSlot] = 2 * quadratic.A;
 }

@@ -113,7 +113,7 @@ TEST_F(CalculatorTest, FaultKeepsWhatWasStoredBeforeTheFailingStep) {
   } catch (const FloatingPointFault& fault) {
     EXPECT_EQ(fault.Number(), 6);
     EXPECT_EQ(fault.Description(), "Препълване");
-    EXPECT_NE(std::string(fault.what()).find("6"), std::string::npos);
+    EXPECT_NE(std::string(fault.what()).find('6'), std::string::npos);
   }
   EXPECT_EQ(calculator.State().Quantity[1], 1e200);
   EXPECT_EQ(calculator.State().Quantity[2], 1e200);
@@ -163,14 +163,13 @@ TEST_P(ResultLineTest, CompletesTheOpenLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ResultLineTest,
-    ::testing::Values(
-        ResultRow{"V = 2 * 3 * 5", 30, 1, "V = 2 * 3 * 5 = 30\r\n\r\n"},
-        ResultRow{"a = 30 / (1 * 1) = ", 30, 1, "a = 30 / (1 * 1) = 30\r\n\r\n"},
-        ResultRow{"H = ", 252, 1, "H = 252\r\n\r\n"},
-        ResultRow{"x = ", 22, 7, "x = 22 / 7 = 3.14285714285714\r\n\r\n"},
-        ResultRow{"x = ", 3, 1.0000000000000002, "x = 3 / 1 = 3\r\n\r\n"},
-        ResultRow{"x = ", 0, 0, "x = \r\n"}, ResultRow{"x = ", 0, -2, "x = \r\n"},
-        ResultRow{"x = ", 0, 2, "x = 0 / 2 = 0\r\n\r\n"}));
+    ::testing::Values(ResultRow{"V = 2 * 3 * 5", 30, 1, "V = 2 * 3 * 5 = 30\r\n\r\n"},
+                      ResultRow{"a = 30 / (1 * 1) = ", 30, 1, "a = 30 / (1 * 1) = 30\r\n\r\n"},
+                      ResultRow{"H = ", 252, 1, "H = 252\r\n\r\n"},
+                      ResultRow{"x = ", 22, 7, "x = 22 / 7 = 3.14285714285714\r\n\r\n"},
+                      ResultRow{"x = ", 3, 1.0000000000000002, "x = 3 / 1 = 3\r\n\r\n"},
+                      ResultRow{"x = ", 0, 0, "x = \r\n"}, ResultRow{"x = ", 0, -2, "x = \r\n"},
+                      ResultRow{"x = ", 0, 2, "x = 0 / 2 = 0\r\n\r\n"}));
 
 TEST_F(ResultLineTest, ValueOverAnUnderflowedDenominatorIsADivisionByZero) {
   try {

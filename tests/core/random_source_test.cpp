@@ -40,6 +40,7 @@ TEST(RandomSourceTest, SameSeedSameSequenceOtherSeedOtherSequence) {
   auto draw = [](std::uint32_t seed) {
     RandomSource source(seed);
     std::vector<float> values;
+    values.reserve(8);
     for (int i = 0; i < 8; ++i) values.push_back(source.Next());
     return values;
   };

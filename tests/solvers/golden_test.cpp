@@ -56,6 +56,7 @@ std::vector<GoldenCase> AllGoldens() {
   }
   std::sort(paths.begin(), paths.end());
   std::vector<GoldenCase> goldens;
+  goldens.reserve(paths.size());
   for (const auto& path : paths) goldens.push_back(ReadGolden(path));
   return goldens;
 }
@@ -90,8 +91,9 @@ TEST_P(GoldenTest, OutputMatchesByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Solutions, GoldenTest, ::testing::ValuesIn(AllGoldens()),
                          [](const auto& row) {
                            std::string name = row.param.name;
-                           std::replace_if(name.begin(), name.end(),
-                                           [](char c) { return !std::isalnum(c); }, '_');
+                           std::replace_if(
+                               name.begin(), name.end(), [](char c) { return !std::isalnum(c); },
+                               '_');
                            return name;
                          });
 

@@ -14,9 +14,9 @@ namespace stereona::testing {
 //   inputs 462|7|x|3          the texts of Text2(0..3)
 //   calculate / clear         press Command1(0) / Command1(1)
 struct StepResult {
-  bool known = false;              // a line this language has
-  std::optional<int> button;       // the Command1 index pressed: 0 calculate, 1 clear
-  std::optional<int> fault;        // the fault number that command raised
+  bool known = false;         // a line this language has
+  std::optional<int> button;  // the Command1 index pressed: 0 calculate, 1 clear
+  std::optional<int> fault;   // the fault number that command raised
 };
 
 class StudentScript {
