@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-liberation
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth
 )
