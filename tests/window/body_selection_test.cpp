@@ -2,14 +2,13 @@
 
 #include "core/bodies.h"
 #include "window/back_colour.h"
+#include "window/qt_text.h"
 #include "window_fixture.h"
 
 // Choosing a body relabels the unknown selectors, shows or hides the fourth
 // quantity and the pi label, and makes the volume the unknown again.
 namespace stereona::window::testing {
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 struct BodyCase {
   int body;
@@ -28,9 +27,9 @@ TEST_P(BodySelection, RelabelsAndMakesTheVolumeUnknownKeepingTheTexts) {
 
   Click(Body(c.body));
 
-  const Body& body = kBodies[static_cast<std::size_t>(c.body)];
+  const stereona::Body& body = kBodies[static_cast<std::size_t>(c.body)];
   for (std::size_t k = 0; k < body.quantityCount; ++k) {
-    EXPECT_EQ(Unknown(static_cast<int>(k))->text(), Q(body.quantityCaptions[k])) << k;
+    EXPECT_EQ(Unknown(static_cast<int>(k))->text(), ToQString(body.quantityCaptions[k])) << k;
     EXPECT_EQ(Input(static_cast<int>(k))->accessibleName(), Unknown(static_cast<int>(k))->text());
   }
   EXPECT_EQ(Unknown(3)->isVisibleTo(&window_), c.fourthShown);
@@ -49,14 +48,17 @@ INSTANTIATE_TEST_SUITE_P(EachBody, BodySelection,
                          ::testing::Values(BodyCase{0, false, true}, BodyCase{1, true, true},
                                            BodyCase{2, false, false}, BodyCase{3, true, false},
                                            BodyCase{4, false, true}, BodyCase{5, true, false}),
-                         [](const auto& info) { return "Body" + std::to_string(info.param.body); });
+                         [](const auto& tested) {
+                           return "Body" + std::to_string(tested.param.body);
+                         });
 
 TEST_F(WindowTest, HiddenFourthSelectorKeepsTheCaptionItLastHad) {
   for (int fourBody : {1, 3, 5}) {
     Click(Body(fourBody));
     for (int threeBody : {0, 2, 4}) {
       Click(Body(threeBody));
-      EXPECT_EQ(Unknown(3)->text(), Q(kBodies[static_cast<std::size_t>(fourBody)].quantityCaptions[3]));
+      EXPECT_EQ(Unknown(3)->text(),
+                ToQString(kBodies[static_cast<std::size_t>(fourBody)].quantityCaptions[3]));
       Click(Body(fourBody));
     }
   }

@@ -10,6 +10,7 @@
 #include "core/number_text.h"
 #include "window/decimal_separator.h"
 #include "window/fault_message.h"
+#include "window/qt_text.h"
 #include "window/reference_text.h"
 #include "window_fixture.h"
 
@@ -28,13 +29,19 @@ struct Journey {
 TEST_F(WindowTest, SolvesWhatTheStudentPoses) {
   const std::vector<Journey> journeys = {
       {"parallelepiped V", 5, 0, {"", "2", "3", "5"}, "V = a * b * c\nV = 2 * 3 * 5 = 30\n\n"},
-      {"parallelepiped a", 5, 1, {"30", "", "3", "5"},
+      {"parallelepiped a",
+       5,
+       1,
+       {"30", "", "3", "5"},
        "a = V / (b * c)\na = 30 / (3 * 5) = 30 / 15 = 2\n\n"},
-      {"negative input", 5, 1, {"30", "", "-3", "5"},
+      {"negative input",
+       5,
+       1,
+       {"30", "", "-3", "5"},
        "a = V / (b * c)\na = 30 / (3 * 5) = 30 / 15 = 2\n\n"},
       {"cone V", 0, 0, {"", "7", "6", ""}, "... = 264\n\n"},
       {"truncated cone R1", 1, 2, {"462", "7", "", "3"}, "... = 6\n\n"},
-      {"zero known", 4, 2, {"100", "0", "", ""}, QString::fromUtf8(kZeroKnownMessage.data())},
+      {"zero known", 4, 2, {"100", "0", "", ""}, ToQString(kZeroKnownMessage)},
   };
   for (const Journey& j : journeys) {
     Pose(j.body, j.unknown, j.known);
@@ -51,8 +58,8 @@ TEST_F(WindowTest, CalculatesRightAfterStartUpFromTheRandomValues) {
   Click(Command(0));
   const QStringList lines = Output().split('\n');
   ASSERT_GE(lines.size(), 2);
-  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("V = 22 * %1 * %2 * %2 / 21 = ")
-                                      .arg(Input(1)->text(), Input(2)->text())))
+  EXPECT_TRUE(lines[1].startsWith(
+      QStringLiteral("V = 22 * %1 * %2 * %2 / 21 = ").arg(Input(1)->text(), Input(2)->text())))
       << lines[1].toStdString();
 }
 
@@ -64,7 +71,7 @@ TEST_F(WindowTest, ClearEmptiesEveryInputAndTouchesNothingElse) {
   EXPECT_EQ(Output(), QString::fromStdString(ReferenceText()).replace("\r\n", "\n"));
   EXPECT_TRUE(Body(3)->isChecked() && Unknown(2)->isChecked() && !Input(2)->isEnabled());
   Click(Command(0));
-  EXPECT_EQ(Output(), QString::fromUtf8(kZeroKnownMessage.data()));
+  EXPECT_EQ(Output(), ToQString(kZeroKnownMessage));
 }
 
 TEST_F(WindowTest, OnlyCalculatingReplacesTheReferenceText) {
@@ -85,7 +92,7 @@ TEST_F(WindowTest, AFaultIsReportedAndTheWindowGoesOn) {
   ASSERT_TRUE(box);
   EXPECT_TRUE(box->isVisible());
   EXPECT_TRUE(box->text().contains(QString::number(static_cast<int>(FaultKind::Overflow))));
-  EXPECT_TRUE(box->text().contains(QString::fromUtf8(FaultDescription(FaultKind::Overflow).data())));
+  EXPECT_TRUE(box->text().contains(ToQString(FaultDescription(FaultKind::Overflow))));
   EXPECT_EQ(Output(), before);  // the product overflowed before any line was written
 
   QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);

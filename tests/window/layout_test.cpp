@@ -10,14 +10,13 @@
 #include "core/bodies.h"
 #include "window/back_colour.h"
 #include "window/control_table.h"
+#include "window/qt_text.h"
 #include "window/reference_text.h"
 #include "window_fixture.h"
 
 // The window as the student first sees it.
 namespace stereona::window::testing {
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString CaptionOf(const QWidget* widget) {
   if (auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
@@ -35,7 +34,8 @@ TEST_F(WindowTest, WindowIsFixedCentredAndCaptioned) {
   const Qt::WindowFlags flags = window_.windowFlags();
   EXPECT_FALSE(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-  const QPoint offCentre = window_.geometry().center() - window_.screen()->availableGeometry().center();
+  const QPoint offCentre =
+      window_.geometry().center() - window_.screen()->availableGeometry().center();
   EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
@@ -52,14 +52,21 @@ TEST_F(WindowTest, IconIs32PixelsSquareInAtMost256Colours) {
 
 TEST_F(WindowTest, CaptionsAfterStartUp) {
   const auto& cone = kBodies[0].quantityCaptions;
-  std::vector<std::pair<QString, QString>> expected = {
-      {"Frame1", "Вид тяло"}, {"Frame2", "Дължини на страни/радиус"},
-      {"Command1(0)", "Изчисли"}, {"Command1(1)", "Изчисти"},
-      {"Label1(0)", "Стереона"}, {"Label1(1)", Q(kPiLabel)}, {"Label1(2)", "Диапазон"},
-      {"Option2(0)", Q(cone[0])}, {"Option2(1)", Q(cone[1])}, {"Option2(2)", Q(cone[2])},
-      {"Option2(3)", ""}};
-  for (int v = 0; v < 6; ++v) expected.emplace_back(QStringLiteral("Option1(%1)").arg(v), Q(kBodies[v].caption));
-  for (const auto& [name, caption] : expected) EXPECT_EQ(CaptionOf(Find(name)), caption) << name.toStdString();
+  std::vector<std::pair<QString, QString>> expected = {{"Frame1", "Вид тяло"},
+                                                       {"Frame2", "Дължини на страни/радиус"},
+                                                       {"Command1(0)", "Изчисли"},
+                                                       {"Command1(1)", "Изчисти"},
+                                                       {"Label1(0)", "Стереона"},
+                                                       {"Label1(1)", ToQString(kPiLabel)},
+                                                       {"Label1(2)", "Диапазон"},
+                                                       {"Option2(0)", ToQString(cone[0])},
+                                                       {"Option2(1)", ToQString(cone[1])},
+                                                       {"Option2(2)", ToQString(cone[2])},
+                                                       {"Option2(3)", ""}};
+  for (int v = 0; v < 6; ++v)
+    expected.emplace_back(QStringLiteral("Option1(%1)").arg(v), ToQString(kBodies[v].caption));
+  for (const auto& [name, caption] : expected)
+    EXPECT_EQ(CaptionOf(Find(name)), caption) << name.toStdString();
 
   QStringList items;
   for (int row = 0; row < Ranges()->count(); ++row) items << Ranges()->item(row)->text();
@@ -71,17 +78,18 @@ TEST_F(WindowTest, CaptionsAfterStartUp) {
 TEST_F(WindowTest, OnlyTheFourthQuantityAndTheSpareBoxAreHiddenAndOnlyTheVolumeDisabled) {
   const QSet<QString> hidden = {"Option2(3)", "Text2(3)", "Text1(1)"};
   for (const ControlSpec& spec : kControls) {
-    const QWidget* widget = Find(Q(spec.name));
-    EXPECT_EQ(widget->isVisibleTo(&window_), !hidden.contains(Q(spec.name))) << spec.name;
+    const QWidget* widget = Find(ToQString(spec.name));
+    EXPECT_EQ(widget->isVisibleTo(&window_), !hidden.contains(ToQString(spec.name))) << spec.name;
     EXPECT_EQ(widget->isEnabled(), spec.name != "Text2(0)") << spec.name;
   }
 }
 
 TEST_F(WindowTest, TabOrderFollowsTheLayoutAndStartsAtCalculate) {
-  const QStringList order = {"Command1(0)", "Text1(0)", "Command1(1)", "Diapazon(0)", "Text2(0)",
-                             "Text2(1)", "Text2(2)", "Text2(3)", "Text1(1)", "Option2(0)",
-                             "Option2(1)", "Option2(2)", "Option2(3)", "Option1(0)", "Option1(1)",
-                             "Option1(2)", "Option1(3)", "Option1(4)", "Option1(5)"};
+  const QStringList order = {"Command1(0)", "Text1(0)",   "Command1(1)", "Diapazon(0)",
+                             "Text2(0)",    "Text2(1)",   "Text2(2)",    "Text2(3)",
+                             "Text1(1)",    "Option2(0)", "Option2(1)",  "Option2(2)",
+                             "Option2(3)",  "Option1(0)", "Option1(1)",  "Option1(2)",
+                             "Option1(3)",  "Option1(4)", "Option1(5)"};
   QStringList chain;
   QWidget* widget = Command(0);
   do {
@@ -98,7 +106,8 @@ TEST_F(WindowTest, TabOrderFollowsTheLayoutAndStartsAtCalculate) {
 
 TEST_F(WindowTest, FontsTooltipsAndPlacement) {
   const QFontInfo font(Input(1)->font());
-  EXPECT_TRUE(font.family() == "Liberation Serif" || font.family() == "Times New Roman") << font.family().toStdString();
+  EXPECT_TRUE(font.family() == "Liberation Serif" || font.family() == "Times New Roman")
+      << font.family().toStdString();
   EXPECT_DOUBLE_EQ(Input(1)->font().pointSizeF(), 12.0);
   EXPECT_DOUBLE_EQ(Ranges()->font().pointSizeF(), 9.75);
   EXPECT_TRUE(Find("Label1(1)")->font().bold());

@@ -15,7 +15,8 @@ TEST(StartUp, FillsAllFourInputsFromOneToTenBeforeTheWindowShows) {
     StereoCalc window;
     for (int k = 0; k < 4; ++k) {
       bool whole = false;
-      const int value = window.findChild<QLineEdit*>(QStringLiteral("Text2(%1)").arg(k))->text().toInt(&whole);
+      const int value =
+          window.findChild<QLineEdit*>(QStringLiteral("Text2(%1)").arg(k))->text().toInt(&whole);
       EXPECT_TRUE(whole && value >= 1 && value <= 10) << "Text2(" << k << ") holds " << value;
     }
   }
@@ -57,8 +58,18 @@ TEST_F(WindowTest, EachChoiceOfRangeDrawsOnceIntoEveryKnownInput) {
       {"click on another item", [this] { ClickRange(2); }, 0, 1000, 1},
       {"click on the current item", [this] { ClickRange(2); }, 0, 1000, 1},
       {"key down", [this] { QTest::keyClick(Ranges(), Qt::Key_Down); }, 0, 10000, 1},
-      {"two clicks", [this] { ClickRange(1); ClickRange(1); }, 0, 100, 2},
-      {"H unknown, hidden fourth filled", [this] { Click(Unknown(1)); ClickRange(4); }, 1, 100000, 1},
+      {"two clicks",
+       [this] {
+         ClickRange(1);
+         ClickRange(1);
+       },
+       0, 100, 2},
+      {"H unknown, hidden fourth filled",
+       [this] {
+         Click(Unknown(1));
+         ClickRange(4);
+       },
+       1, 100000, 1},
   };
   constexpr std::uint32_t kSeed = 20240229;
   for (const FillCase& c : cases) {
@@ -66,7 +77,9 @@ TEST_F(WindowTest, EachChoiceOfRangeDrawsOnceIntoEveryKnownInput) {
     RandomSource reference(kSeed);
     for (int round = 0; round < c.draws; ++round) {
       for (int k = 0; k < 4; ++k) {
-        if (k != c.unknown) expected[static_cast<std::size_t>(k)] = QString::fromStdString(NumberText(reference.WholeNumber(c.range)));
+        if (k != c.unknown)
+          expected[static_cast<std::size_t>(k)] =
+              QString::fromStdString(NumberText(reference.WholeNumber(c.range)));
       }
     }
     window_.Random().Seed(kSeed);

@@ -36,7 +36,8 @@ void WindowTest::Click(QRadioButton* button) {
   // An option button takes clicks on its indicator and caption only.
   QStyleOptionButton option;
   option.initFrom(button);
-  const QRect indicator = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+  const QRect indicator =
+      button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
   QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
 }
 
@@ -45,7 +46,8 @@ void WindowTest::Click(QPushButton* button) { QTest::mouseClick(button, Qt::Left
 void WindowTest::ClickRange(int row) {
   QListWidget* list = Ranges();
   list->scrollToItem(list->item(row));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(row)).center());
 }
 
 void WindowTest::Type(int k, const QString& text) {

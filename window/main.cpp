@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QLocale>
+
+#include "window/decimal_separator.h"
+#include "window/stereo_calc.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  stereona::window::UseDecimalSeparatorOf(QLocale::system());
+  stereona::window::StereoCalc window;
+  window.show();
+  return QApplication::exec();
+}
