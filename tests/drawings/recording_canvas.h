@@ -85,8 +85,8 @@ class RecordingCanvas : public Canvas {
   // Counter-clockwise on a screen whose y grows downwards.
   static QPointF At(const ArcCall& arc, qreal t) {
     const qreal angle = qDegreesToRadians(arc.startDegrees + arc.spanDegrees * t);
-    return arc.bounds.center() + QPointF(arc.bounds.width() / 2 * qCos(angle),
-                                         -arc.bounds.height() / 2 * qSin(angle));
+    return arc.bounds.center() +
+           QPointF(arc.bounds.width() / 2 * qCos(angle), -arc.bounds.height() / 2 * qSin(angle));
   }
 };
 

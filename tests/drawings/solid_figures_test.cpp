@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <ostream>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -45,9 +45,9 @@ QRectF InkBox(const RecordingCanvas::LabelCall& label) {
 
 qreal DistanceToSegment(QPointF point, const QLineF& segment) {
   const QPointF along = segment.p2() - segment.p1();
-  const qreal t = std::clamp(QPointF::dotProduct(point - segment.p1(), along) /
-                                 QPointF::dotProduct(along, along),
-                             0.0, 1.0);
+  const qreal t = std::clamp(
+      QPointF::dotProduct(point - segment.p1(), along) / QPointF::dotProduct(along, along), 0.0,
+      1.0);
   return QLineF(point, segment.p1() + along * t).length();
 }
 
@@ -112,16 +112,17 @@ TEST_P(SolidFigureTest, LabelsLieWhollyInsideTheDrawing) {
 
 TEST_P(SolidFigureTest, NoStrokeRunsThroughALabel) {
   const RecordingCanvas canvas = Draw(GetParam());
-  const std::pair<Stroke, const char*> strokes[] = {
-      {Stroke::Edge, "an edge"},   {Stroke::HiddenEdge, "a hidden edge"},
-      {Stroke::Height, "the height"}, {Stroke::Measure, "a marked segment"},
-      {Stroke::Mark, "the right-angle mark"}};
+  const std::pair<Stroke, const char*> strokes[] = {{Stroke::Edge, "an edge"},
+                                                    {Stroke::HiddenEdge, "a hidden edge"},
+                                                    {Stroke::Height, "the height"},
+                                                    {Stroke::Measure, "a marked segment"},
+                                                    {Stroke::Mark, "the right-angle mark"}};
   for (const auto& [stroke, name] : strokes) {
     const std::vector<QPointF> ink = canvas.InkOf(stroke);
     for (const auto& label : canvas.labels) {
       const QRectF clearance = InkBox(label).adjusted(-1, -1, 1, 1);
-      const bool crossed = std::any_of(ink.begin(), ink.end(),
-                                       [&](QPointF p) { return clearance.contains(p); });
+      const bool crossed =
+          std::any_of(ink.begin(), ink.end(), [&](QPointF p) { return clearance.contains(p); });
       EXPECT_FALSE(crossed) << label.text.toStdString() << " crossed by " << name;
     }
   }

@@ -4,6 +4,7 @@
 // 2, this shows that a high-DPI screen gets every pixel of the 2x drawing.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -29,15 +30,16 @@ constexpr qreal kScreenRatio = 1;
 
 QImage Argb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
 
-// Whether `part` appears somewhere in `whole`, pixel for pixel.
+// Whether `part` appears somewhere in `whole`, pixel for pixel (both ARGB32).
 bool Holds(const QImage& whole, const QImage& part) {
-  const auto rowBytes = static_cast<std::size_t>(part.width()) * 4;
+  constexpr std::ptrdiff_t kPixelBytes = 4;
+  const auto rowBytes = static_cast<std::size_t>(part.width() * kPixelBytes);
   for (int top = 0; top + part.height() <= whole.height(); ++top)
     for (int left = 0; left + part.width() <= whole.width(); ++left) {
+      const uchar* const rowStart = whole.constScanLine(top) + left * kPixelBytes;
       int row = 0;
-      while (row < part.height() &&
-             std::memcmp(whole.constScanLine(top + row) + left * 4, part.constScanLine(row),
-                         rowBytes) == 0)
+      while (row < part.height() && std::memcmp(rowStart + row * whole.bytesPerLine(),
+                                                part.constScanLine(row), rowBytes) == 0)
         ++row;
       if (row == part.height()) return true;
     }

@@ -1,0 +1,43 @@
+// Writes the six drawings as PNG files for the documentation:
+//   stereona_render_drawings OUTPUT_DIR
+// Run through the render_drawings target, which passes docs/drawings.
+#include <cstdio>
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include "core/bodies.h"
+#include "drawings/body_names.h"
+#include "drawings/solid_drawing.h"
+
+namespace {
+
+// Twice the logical size, so that the pictures stay sharp on high-DPI
+// screens; pages show them at the logical size.
+constexpr qreal kDevicePixelRatio = 2;
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const QDir output(QString::fromLocal8Bit(argv[1]));
+  if (!output.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
+    const std::string_view name = stereona::drawings::kLatinBodyNames[body];
+    const QString path = output.filePath(
+        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) + ".png");
+    if (!stereona::drawings::SolidDrawingImage(body, kDevicePixelRatio).save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return 1;
+    }
+    std::printf("%s\n", qPrintable(path));
+  }
+  return 0;
+}
