@@ -15,42 +15,47 @@ const QColor kApex(0xFF, 0xC0, 0x80);
 
 void DrawCone(QPainter& painter) {
   const QRectF base(5.0, 21.0, 22.0, 8.0);
+  const QPointF apex(16.0, 3.0);
+  QPainterPath lit;  // the left half of the side, towards the light
+  lit.moveTo(apex);
+  lit.lineTo(base.left(), base.center().y());
+  lit.arcTo(base, 180.0, 90.0);
+  lit.closeSubpath();
   QPainterPath side;
-  side.moveTo(16.0, 3.0);
+  side.moveTo(apex);
   side.lineTo(base.left(), base.center().y());
   side.arcTo(base, 180.0, 180.0);
   side.closeSubpath();
 
-  QLinearGradient light(base.left(), 0.0, base.right(), 0.0);
-  light.setColorAt(0.0, kBody);
-  light.setColorAt(1.0, kShade);
-  painter.setPen(QPen(kOutline, 1.2));
-  painter.setBrush(light);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kShade);
   painter.drawPath(side);
+  painter.setBrush(kBody);
+  painter.drawPath(lit);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(kOutline, 0.8, Qt::DashLine));
+  painter.setPen(QPen(kOutline, 1.2));
+  painter.drawPath(side);
+  painter.setPen(QPen(kOutline, 0.8, Qt::DotLine));
   painter.drawArc(base, 0, 180 * 16);  // the hidden back rim
   painter.setPen(Qt::NoPen);
   painter.setBrush(kApex);
-  painter.drawEllipse(QPointF(16.0, 3.5), 2.0, 2.0);
+  painter.drawEllipse(apex + QPointF(0.0, 0.5), 2.0, 2.0);
 }
 
 }  // namespace
 
 QImage IconImage() {
-  QImage canvas(kIconSize, kIconSize, QImage::Format_ARGB32);
-  canvas.fill(Qt::transparent);
+  // Opaque, in the window's own back colour: icon formats of 256 colours
+  // keep transparency poorly, and the palette then takes the few dozen
+  // shades of the smoothed edges exactly, without dithering.
+  QImage canvas(kIconSize, kIconSize, QImage::Format_RGB32);
+  canvas.fill(kBackground);
   {
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kBackground);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 31.0, 31.0), 5.0, 5.0);
     DrawCone(painter);
   }
-  // Antialiasing and the gradient make more shades than a palette holds;
-  // the conversion picks at most 256 of them.
-  return canvas.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
+  return canvas.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
 }
 
 QIcon WindowIcon() { return QIcon(QPixmap::fromImage(IconImage())); }
