@@ -10,7 +10,11 @@ namespace stereona::drawings {
 inline constexpr QSizeF kDrawingSize{200, 160};
 
 // The labels repeat the captions of the quantity selectors, so they use the
-// window's font to look the same.
-inline QFont DrawingFont() { return QFont(QStringLiteral("Times New Roman"), 12); }
+// window's font to look the same, down to its fallback to any serif face.
+inline QFont DrawingFont() {
+  QFont font(QStringLiteral("Times New Roman"), 12);
+  font.setStyleHint(QFont::Serif);
+  return font;
+}
 
 }  // namespace stereona::drawings
