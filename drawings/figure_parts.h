@@ -27,7 +27,7 @@ void Height(Canvas& canvas, QPointF top, QPointF foot, QPointF alongBase, QPoint
             const QString& caption);
 
 // A cone, a truncated cone or a cylinder standing on its larger base: the
-// bottom circle with its far half hidden, the top circle (none when
+// bottom circle with the part behind the outline hidden, the top circle (none when
 // `topRadius` is 0, the apex) and the two outer generators.
 void RoundSolid(Canvas& canvas, QPointF bottomCentre, qreal bottomRadius, QPointF topCentre,
                 qreal topRadius);
