@@ -18,7 +18,8 @@ class RangeList;
 
 inline constexpr std::size_t kCommandCount = 2;
 inline constexpr std::size_t kLabelCount = 3;
-inline constexpr int kPiLabelIndex = 1;
+inline constexpr std::size_t kPiLabelIndex = 1;     // the pi label
+inline constexpr std::size_t kRangeLabelIndex = 2;  // the caption above the range list
 
 // The members of the control arrays that the handlers address by index,
 // looked up once by name in a window that BuildControls has filled.

@@ -5,7 +5,7 @@
 namespace stereona::window {
 namespace {
 
-constexpr BackColour kFrameBack = kWindowBackColour;
+constexpr BackColour kFrameBack = kStereoCalcBackColour;
 constexpr BackColour kOptionBack = 0x8080FF;
 constexpr BackColour kBoxBack = 0xE0E0E0;
 constexpr BackColour kTitleBack = 0xFFC080;
@@ -20,7 +20,7 @@ constexpr std::string_view BodyCaption(BodyIndex body) {
 
 // Captions of the body selectors and the pi label come from the body table,
 // the one place that names the bodies.
-const std::array<ControlSpec, kControlCount> kControls = {{
+const std::array<ControlRow, kControlCount> kControls = {{
     {"Frame1", ControlKind::Frame, "", "Вид тяло", 120, 480, 2895, 2175, kFrameBack, 16},
     {"Option1(0)", ControlKind::OptionButton, "Frame1", BodyCaption(BodyIndex::Cone), 240, 300,
      2535, 300, kOptionBack, 17},

@@ -16,7 +16,7 @@ constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
 
 inline constexpr int kClientWidthTwips = 8025;
 inline constexpr int kClientHeightTwips = 5910;
-inline constexpr BackColour kWindowBackColour = 0xC0C0FF;
+inline constexpr BackColour kStereoCalcBackColour = 0xC0C0FF;
 
 enum class ControlKind {
   Frame,
@@ -29,7 +29,7 @@ enum class ControlKind {
 };
 enum class FontKind { Window, List, Bold };
 
-struct ControlSpec {
+struct ControlRow {
   std::string_view name;  // with its index, as the handlers know it: "Text2(0)"
   ControlKind kind;
   std::string_view container;    // empty: the window's client area
@@ -44,6 +44,6 @@ struct ControlSpec {
 };
 
 inline constexpr std::size_t kControlCount = 24;
-extern const std::array<ControlSpec, kControlCount> kControls;
+extern const std::array<ControlRow, kControlCount> kControls;
 
 }  // namespace stereona::window

@@ -17,28 +17,28 @@
 namespace stereona::window {
 namespace {
 
-QWidget* MakeMultiLineBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeMultiLineBox(const ControlRow& row, QWidget* parent) {
   auto* box = new QPlainTextEdit(parent);
   // Read-only still lets the student select and copy a solution.
   box->setReadOnly(true);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setTabChangesFocus(true);
-  box->setPlainText(OutputLines(spec.text));
+  box->setPlainText(OutputLines(row.text));
   return box;
 }
 
-QWidget* MakeListBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeListBox(const ControlRow& row, QWidget* parent) {
   auto* list = new RangeList(parent);
-  for (const std::string_view item : spec.items) list->addItem(ToQString(item));
+  for (const std::string_view item : row.items) list->addItem(ToQString(item));
   return list;
 }
 
-QWidget* MakeCommandButton(const ControlSpec& spec, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(spec.text), parent);
+QWidget* MakeCommandButton(const ControlRow& row, QWidget* parent) {
+  auto* button = new QPushButton(ToQString(row.text), parent);
   // Desktop styles draw buttons from their theme and at best tint them; the
   // face must be the button's own solid colour, raised, and sunken when down.
-  const QString face = ToQColor(spec.back).name();
+  const QString face = ToQColor(row.back).name();
   button->setStyleSheet(
       QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
                      " QPushButton:pressed { border-style: inset; }"
@@ -48,61 +48,62 @@ QWidget* MakeCommandButton(const ControlSpec& spec, QWidget* parent) {
   return button;
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(ToQString(spec.text), parent);
+QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
+  auto* label = new QLabel(ToQString(row.text), parent);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return label;
 }
 
-QWidget* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
-  auto* box = new QLineEdit(ToQString(spec.text), parent);
+QWidget* MakeTextBox(const ControlRow& row, QWidget* parent) {
+  auto* box = new QLineEdit(ToQString(row.text), parent);
   box->setAlignment(Qt::AlignCenter);
   return box;
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeWidget(const ControlRow& row, QWidget* parent) {
+  switch (row.kind) {
     case ControlKind::Frame:
-      return new QGroupBox(ToQString(spec.text), parent);
+      return new QGroupBox(ToQString(row.text), parent);
     case ControlKind::OptionButton:
-      return new QRadioButton(ToQString(spec.text), parent);
+      return new QRadioButton(ToQString(row.text), parent);
     case ControlKind::TextBox:
-      return MakeTextBox(spec, parent);
+      return MakeTextBox(row, parent);
     case ControlKind::MultiLineTextBox:
-      return MakeMultiLineBox(spec, parent);
+      return MakeMultiLineBox(row, parent);
     case ControlKind::CommandButton:
-      return MakeCommandButton(spec, parent);
+      return MakeCommandButton(row, parent);
     case ControlKind::Label:
-      return MakeLabel(spec, parent);
+      return MakeLabel(row, parent);
     case ControlKind::ListBox:
-      return MakeListBox(spec, parent);
+      return MakeListBox(row, parent);
   }
   return nullptr;
 }
 
-QWidget* Container(QWidget& window, const ControlSpec& spec) {
-  if (spec.container.empty()) return &window;
-  return window.findChild<QWidget*>(ToQString(spec.container));
+QWidget* Container(QWidget& window, const ControlRow& row) {
+  if (row.container.empty()) return &window;
+  return window.findChild<QWidget*>(ToQString(row.container));
 }
 
-void Build(QWidget& window, const ControlSpec& spec) {
-  QWidget* widget = MakeWidget(spec, Container(window, spec));
-  widget->setObjectName(ToQString(spec.name));
-  widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
-  if (spec.font != FontKind::Window) widget->setFont(ControlFont(spec.font));
-  SetBackColour(*widget, spec.back);
-  if (!spec.toolTip.empty()) widget->setToolTip(ToQString(spec.toolTip));
-  if (!spec.visible) widget->hide();
+void Build(QWidget& window, const ControlRow& row) {
+  QWidget* widget = MakeWidget(row, Container(window, row));
+  widget->setObjectName(ToQString(row.name));
+  widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+  if (row.font != FontKind::Window) widget->setFont(ControlFont(row.font));
+  SetBackColour(*widget, row.back);
+  if (!row.toolTip.empty()) widget->setToolTip(ToQString(row.toolTip));
+  if (!row.visible) widget->hide();
 }
 
 void SetTabOrder(QWidget& window) {
-  std::vector<const ControlSpec*> byTab;
-  for (const ControlSpec& spec : kControls) byTab.push_back(&spec);
-  std::ranges::sort(byTab, {}, &ControlSpec::tabIndex);
+  std::vector<const ControlRow*> byTab;
+  byTab.reserve(kControls.size());
+  for (const ControlRow& row : kControls) byTab.push_back(&row);
+  std::ranges::sort(byTab, {}, &ControlRow::tabIndex);
 
   QWidget* previous = nullptr;
-  for (const ControlSpec* spec : byTab) {
-    auto* widget = window.findChild<QWidget*>(ToQString(spec->name));
+  for (const ControlRow* row : byTab) {
+    auto* widget = window.findChild<QWidget*>(ToQString(row->name));
     if (widget->focusPolicy() == Qt::NoFocus) continue;  // frames and labels take no focus
     if (previous) QWidget::setTabOrder(previous, widget);
     previous = widget;
@@ -114,7 +115,7 @@ void SetTabOrder(QWidget& window) {
 void BuildControls(QWidget& window) {
   // Frames come before their option buttons in the table, so a container
   // always exists by the time its children are made.
-  for (const ControlSpec& spec : kControls) Build(window, spec);
+  for (const ControlRow& row : kControls) Build(window, row);
   SetTabOrder(window);
 }
 

@@ -40,7 +40,7 @@ StereoCalc::StereoCalc(QWidget* parent)
   SetUpWindow();
   BuildControls(*this);
   controls_ = ControlArrays::Find(*this);
-  controls_.diapazon->setAccessibleName(controls_.label1[2]->text());
+  controls_.diapazon->setAccessibleName(controls_.label1[kRangeLabelIndex]->text());
   inputs_.ShowOutput(calculator_.Output());
   ConnectHandlers();
   CentreOnScreen();
@@ -57,7 +57,7 @@ void StereoCalc::SetUpWindow() {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
   setFont(WindowFont());
-  SetBackColour(*this, kWindowBackColour);
+  SetBackColour(*this, kStereoCalcBackColour);
   setWindowIcon(WindowIcon());
 }
 

@@ -7,13 +7,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 #include <array>
-#include <string>
 
 #include "window/stereo_calc.h"
 
 namespace stereona::window::testing {
+
+using Texts = std::array<QString, 4>;
 
 // A shown window and the student's ways of using it: clicks, keys, typing.
 class WindowTest : public ::testing::Test {
@@ -26,20 +26,24 @@ class WindowTest : public ::testing::Test {
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
   }
-  QRadioButton* Body(int v) const;
-  QRadioButton* Unknown(int k) const;
-  QLineEdit* Input(int k) const;
-  QPushButton* Command(int index) const;
-  QListWidget* Ranges() const;
-  QString Output() const;
-  std::array<QString, 4> InputTexts() const;
+  template <typename Widget>
+  Widget* Member(const char* array, int index) const {
+    return Find<Widget>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index));
+  }
+  QRadioButton* Body(int v) const { return Member<QRadioButton>("Option1", v); }
+  QRadioButton* Unknown(int k) const { return Member<QRadioButton>("Option2", k); }
+  QLineEdit* Input(int k) const { return Member<QLineEdit>("Text2", k); }
+  QPushButton* Command(int i) const { return Member<QPushButton>("Command1", i); }
+  QListWidget* Ranges() const { return Member<QListWidget>("Diapazon", 0); }
+  QString Output() const { return Member<QPlainTextEdit>("Text1", 0)->toPlainText(); }
+  Texts InputTexts() const;
 
   void Click(QRadioButton* button);
   void Click(QPushButton* button);
   void ClickRange(int row);
   void Type(int k, const QString& text);
   // Selects a body and an unknown and types the known values (empty: skip).
-  void Pose(int body, int unknown, const std::array<QString, 4>& known);
+  void Pose(int body, int unknown, const Texts& known);
 
   StereoCalc window_;
 };

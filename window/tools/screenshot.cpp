@@ -58,10 +58,13 @@ int main(int argc, char* argv[]) {
   SolveExample(window);
 
   int status = 1;
-  QTimer::singleShot(kSettleMilliseconds, &window, [&] {
+  QTimer settled;
+  settled.setSingleShot(true);
+  QObject::connect(&settled, &QTimer::timeout, &window, [&] {
     status = SaveFramedWindow(window, path) ? 0 : 1;
     QApplication::quit();
   });
+  settled.start(kSettleMilliseconds);
   QApplication::exec();
   return status;
 }
