@@ -12,6 +12,7 @@
 #include "core/fault.h"
 #include "solvers/body_solvers.h"
 #include "window/control_table.h"
+#include "window/drawing_tooltips.h"
 #include "window/fault_message.h"
 #include "window/form_builder.h"
 #include "window/qt_text.h"
@@ -40,6 +41,7 @@ StereoCalc::StereoCalc(QWidget* parent)
   SetUpWindow();
   BuildControls(*this);
   controls_ = ControlArrays::Find(*this);
+  new DrawingToolTips(controls_.option1, this);
   controls_.diapazon->setAccessibleName(controls_.label1[kRangeLabelIndex]->text());
   inputs_.ShowOutput(calculator_.Output());
   ConnectHandlers();
