@@ -50,16 +50,20 @@ bool WaitForMap(xcb_connection_t* connection, Clock::time_point deadline) {
   return false;
 }
 
-std::optional<Sample> RunOnce(const char* program) {
+// One connection for the whole probe: an X server resets itself when its
+// last client leaves, and a program started during the reset cannot connect.
+xcb_connection_t* WatchTopLevelWindows() {
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  if (xcb_connection_has_error(connection)) return std::nullopt;
+  if (xcb_connection_has_error(connection)) return nullptr;
   const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
   const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
-  xcb_flush(connection);
-  // A round trip, so that the event mask is in force before the program starts.
+  // A round trip, so that the event mask is in force before a program starts.
   std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+  return connection;
+}
 
+std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program) {
   const auto start = Clock::now();
   const pid_t pid = fork();
   if (pid == 0) {
@@ -73,7 +77,9 @@ std::optional<Sample> RunOnce(const char* program) {
   }
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
-  xcb_disconnect(connection);
+  // Forget the events of this run (the window's unmapping and destruction).
+  std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+  while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) std::free(event);
   return sample;
 }
 
@@ -91,12 +97,17 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int runs = std::atoi(argv[1]);
+  xcb_connection_t* connection = WatchTopLevelWindows();
+  if (connection == nullptr) {
+    std::fprintf(stderr, "no X display\n");
+    return 1;
+  }
   const int programs = argc - 2;
   std::vector<std::vector<double>> times(static_cast<std::size_t>(programs));
   std::vector<std::vector<long>> memory(static_cast<std::size_t>(programs));
   for (int run = 0; run < runs; ++run) {
     for (int p = 0; p < programs; ++p) {
-      const auto sample = RunOnce(argv[p + 2]);
+      const auto sample = RunOnce(connection, argv[p + 2]);
       if (!sample) {
         std::fprintf(stderr, "%s: no window mapped\n", argv[p + 2]);
         return 1;
