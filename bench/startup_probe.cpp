@@ -1,7 +1,8 @@
 // Start-up of a window program under X: the time from launch until its
 // first top-level window is mapped, and its resident memory at that moment.
 // Runs each program given several times, interleaved so that both see the
-// same machine, and prints the medians and their ratios (last over first).
+// same machine, and prints the medians and the ratios of the last program
+// to each of the others.
 //
 //   startup_probe RUNS PROGRAM...
 #include <poll.h>
@@ -122,7 +123,10 @@ int main(int argc, char** argv) {
                 Median(times[i]), Median(memory[i]), runs);
   }
   const auto last = static_cast<std::size_t>(programs - 1);
-  std::printf("ratio start-up %.3f   ratio memory %.3f\n", Median(times[last]) / Median(times[0]),
-              static_cast<double>(Median(memory[last])) / static_cast<double>(Median(memory[0])));
+  for (std::size_t p = 0; p < last; ++p) {
+    std::printf("%s against %s: start-up %.3f, memory %.3f\n", argv[last + 2], argv[p + 2],
+                Median(times[last]) / Median(times[p]),
+                static_cast<double>(Median(memory[last])) / static_cast<double>(Median(memory[p])));
+  }
   return 0;
 }

@@ -9,10 +9,11 @@ scripts/install-deps.sh
 build_dir=build-bench
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" \
-  --target stereona_core_bench stereona baseline_window startup_probe
+  --target stereona_core_bench stereona baseline_window baseline_text_window startup_probe
 
 "$build_dir/bench/stereona_core_bench" --benchmark_min_time=0.5
 echo
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
   "$build_dir/bench/startup_probe" "${STARTUP_RUNS:-15}" \
-  "$build_dir/bench/baseline_window" "$build_dir/window/stereona" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+  "$build_dir/bench/baseline_window" "$build_dir/bench/baseline_text_window" \
+  "$build_dir/window/stereona" 2> >(grep -v XDG_RUNTIME_DIR >&2)
