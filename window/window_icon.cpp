@@ -44,16 +44,20 @@ void DrawCone(QPainter& painter) {
 
 }  // namespace
 
-QImage IconImage() {
+void PaintIcon(QPainter& painter) {
   // Opaque, in the window's own back colour: icon formats of 256 colours
   // keep transparency poorly, and the palette then takes the few dozen
   // shades of the smoothed edges exactly, without dithering.
+  painter.fillRect(QRectF(0.0, 0.0, kIconSize, kIconSize), kBackground);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawCone(painter);
+}
+
+QImage IconImage() {
   QImage canvas(kIconSize, kIconSize, QImage::Format_RGB32);
-  canvas.fill(kBackground);
   {
     QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawCone(painter);
+    PaintIcon(painter);
   }
   return canvas.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
 }

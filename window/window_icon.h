@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 namespace stereona::window {
 
 inline constexpr int kIconSize = 32;
@@ -11,5 +13,9 @@ inline constexpr int kIconSize = 32;
 // palette of at most 256 colours, the depth the classic icon format holds.
 QImage IconImage();
 QIcon WindowIcon();
+
+// The drawing behind IconImage(), on the square (0, 0)-(32, 32) of any paint
+// device, so that a vector copy for the desktop is the same picture.
+void PaintIcon(QPainter& painter);
 
 }  // namespace stereona::window

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the Debian package in release, installs it on this machine with apt,
+# checks the installed desktop files, and starts the installed program under
+# Xvfb until its window is mapped. Exits non-zero if any step fails. The
+# package stays installed afterwards (apt-get remove stereona takes it away).
+#
+# Build folder: build-deb (or STEREONA_PACKAGE_BUILD_DIR). Uses sudo for
+# apt-get when not run as root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
+scripts/install-deps.sh
+# Beyond building the program: the SVG icon writer, the two validators,
+# dpkg-shlibdeps (which CPack runs, with file) and the X tools for the start.
+packages=(qt6-svg-dev desktop-file-utils appstream dpkg-dev file xvfb xauth x11-utils)
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=${STEREONA_PACKAGE_BUILD_DIR:-build-deb}
+echo "== release build in $build_dir"
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DSTEREONA_BUILD_TESTS=OFF -DSTEREONA_BUILD_BENCHMARKS=OFF
+cmake --build "$build_dir" --parallel "$(nproc)"
+
+echo "== cpack -G DEB"
+rm -f "$build_dir"/stereona_*.deb
+(cd "$build_dir" && cpack -G DEB)
+debs=("$build_dir"/stereona_*.deb)
+if [ "${#debs[@]}" -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  echo "expected one stereona_*.deb in $build_dir" >&2
+  exit 1
+fi
+dpkg-deb --info "${debs[0]}"
+dpkg-deb --contents "${debs[0]}"
+
+echo "== apt-get install"
+# --reinstall: a package of the same version already there is replaced by this
+# build, not kept.
+(cd "$build_dir" && "${sudo[@]}" apt-get install -y --reinstall ./stereona_*.deb)
+[ "$(dpkg-query -W -f='${Version}' stereona)" = "$(dpkg-deb -f "${debs[0]}" Version)" ]
+[ "$(dpkg-query -S /usr/bin/stereona)" = "stereona: /usr/bin/stereona" ]
+
+echo "== the installed desktop files"
+desktop=/usr/share/applications/bg.stereona.Stereona.desktop
+desktop_report=$(desktop-file-validate "$desktop" 2>&1) || { echo "$desktop_report" >&2; exit 1; }
+[ -z "$desktop_report" ] || { echo "$desktop_report" >&2; exit 1; }
+appstreamcli validate --no-net --strict /usr/share/metainfo/bg.stereona.Stereona.metainfo.xml
+for icon in /usr/share/icons/hicolor/{32x32/apps/bg.stereona.Stereona.png,scalable/apps/bg.stereona.Stereona.svg}; do
+  [ -s "$icon" ] || { echo "missing: $icon" >&2; exit 1; }
+done
+
+echo "== /usr/bin/stereona under Xvfb"
+QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a packaging/window-mapped.sh /usr/bin/stereona 60
+echo "== stereona $(dpkg-query -W -f='${Version}' stereona) built, installed and started; it stays installed"
