@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libxcb1-dev
   fonts-liberation
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
-  xvfb xauth
+  xvfb xauth x11-utils
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
