@@ -6,6 +6,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Lets Wayland desktops match the window to its launcher and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(STEREONA_APP_ID));
   stereona::window::UseDecimalSeparatorOf(QLocale::system());
   stereona::window::StereoCalc window;
   window.show();
