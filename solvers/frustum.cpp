@@ -31,6 +31,14 @@ std::optional<double> LengthRootNumerator(const Quadratic& quadratic) {
   return numerator;
 }
 
+void LeaveRoot(std::string_view rootLineStart, const Quadratic& quadratic, double rootNumerator,
+               ProblemState& state, OutputText& output) {
+  output.Append({rootLineStart, NumberText(-quadratic.B), " + sqrt(",
+                 NumberText(quadratic.discriminant), ") ) / 2 = "});
+  state.Quantity[kNumeratorSlot] = rootNumerator;
+  state.Quantity[kDenominatorSlot] = 2 * quadratic.A;
+}
+
 void Refuse(ProblemState& state, OutputText& output) {
   output.Replace({kRefusalMessage, kCrLf});
   state.Quantity[kNumeratorSlot] = 0.0;

@@ -34,6 +34,11 @@ Quadratic MakeQuadratic(double b, double c);
 // (a root of exactly 0 is a whole cone or pyramid and is kept).
 std::optional<double> LengthRootNumerator(const Quadratic& quadratic);
 
+// The root line "x = (-B + sqrt(d) ) / 2 = ", left open for the result, and
+// the root as a fraction over 2*A.
+void LeaveRoot(std::string_view rootLineStart, const Quadratic& quadratic, double rootNumerator,
+               ProblemState& state, OutputText& output);
+
 // The whole output becomes the refusal message. Both result slots are set to
 // 0 so that no result of an earlier calculation is printed under it.
 void Refuse(ProblemState& state, OutputText& output);

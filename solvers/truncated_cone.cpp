@@ -86,10 +86,7 @@ void SolveRadius(const RadiusCase& radius, ProblemState& state, OutputText& outp
   output.Append({"C = ", NumberText(k), " * ", NumberText(k), "- 21 * ", NumberText(v), " / (22 * ",
                  NumberText(h), ") = ", NumberText(quadratic.C), kCrLf});
   output.Append({"d = ", NumberText(quadratic.discriminant), kCrLf});
-  output.Append({radius.rootLineStart, NumberText(-quadratic.B), " + sqrt(",
-                 NumberText(quadratic.discriminant), ") ) / 2 = "});
-  q[kNumeratorSlot] = *root;
-  q[kDenominatorSlot] = 2 * quadratic.A;
+  LeaveRoot(radius.rootLineStart, quadratic, *root, state, output);
 }
 
 }  // namespace

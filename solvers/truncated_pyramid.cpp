@@ -68,10 +68,7 @@ void SolveSide(const SideCase& side, ProblemState& state, OutputText& output) {
     Refuse(state, output);
     return;
   }
-  output.Append({side.rootLineStart, NumberText(-s), " + sqrt(", NumberText(quadratic.discriminant),
-                 ") ) / 2 = "});
-  q[kNumeratorSlot] = *root;
-  q[kDenominatorSlot] = 2 * quadratic.A;
+  LeaveRoot(side.rootLineStart, quadratic, *root, state, output);
 }
 
 }  // namespace
