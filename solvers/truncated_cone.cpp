@@ -67,10 +67,9 @@ void SolveHeight(ProblemState& state, OutputText& output) {
 }
 
 void SolveRadius(const RadiusCase& radius, ProblemState& state, OutputText& output) {
-  auto& q = state.Quantity;
-  const double v = q[0];
-  const double h = q[1];
-  const double k = q[radius.knownRadius];
+  const double v = state.Quantity[0];
+  const double h = state.Quantity[1];
+  const double k = state.Quantity[radius.knownRadius];
   output.Replace({"За да се изчисли радиус на основа на прав кръгов пресечен конус", kCrLf});
   output.Append({kQuadraticEquationLine, kCrLf});
   output.Append({radius.coefficientsLine, kCrLf});

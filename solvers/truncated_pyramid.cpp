@@ -53,7 +53,7 @@ void SolveHeight(ProblemState& state, OutputText& output) {
 }
 
 void SolveSide(const SideCase& side, ProblemState& state, OutputText& output) {
-  auto& q = state.Quantity;
+  const auto& q = state.Quantity;
   const double s = q[side.knownSide];
   output.Replace(
       {"За да се изчисли дължина на основа на правилна 4-стенна пресечена пирамида", kCrLf});
