@@ -49,9 +49,10 @@ TEST_F(WindowTest, CaptionsAndListItemsAfterStartUp) {
       {"Command1(0)", "Изчисли"}, {"Command1(1)", "Изчисти"},
       {"Label1(0)", "Стереона"},  {"Label1(1)", ToQString(kPiLabel)},
       {"Label1(2)", "Диапазон"},  {"Option2(3)", ""}};
-  for (int k = 0; k < 3; ++k) expected.emplace_back(Unknown(k)->objectName(), ToQString(cone[k]));
-  for (int v = 0; v < 6; ++v)
-    expected.emplace_back(Body(v)->objectName(), ToQString(kBodies[v].caption));
+  for (std::size_t k = 0; k < 3; ++k)
+    expected.emplace_back(Unknown(static_cast<int>(k))->objectName(), ToQString(cone[k]));
+  for (std::size_t v = 0; v < kBodies.size(); ++v)
+    expected.emplace_back(Body(static_cast<int>(v))->objectName(), ToQString(kBodies[v].caption));
   for (const auto& [name, caption] : expected)
     EXPECT_EQ(CaptionOf(Find(name)), caption) << name.toStdString();
 
