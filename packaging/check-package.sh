@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package in release, installs it on this machine with apt,
-# checks the installed desktop files, and starts the installed program under
-# Xvfb until its window is mapped. Exits non-zero if any step fails. The
-# package stays installed afterwards (apt-get remove stereona takes it away).
+# Builds the Debian package in release, checks it with lintian, installs it
+# on this machine with apt, checks the installed desktop files, and starts the
+# installed program under Xvfb until its window is mapped. Exits non-zero if
+# any step fails. The package stays installed afterwards (apt-get remove
+# stereona takes it away).
 #
 # Build folder: build-deb (or STEREONA_PACKAGE_BUILD_DIR). Uses sudo for
 # apt-get when not run as root.
@@ -15,8 +16,9 @@ export DEBIAN_FRONTEND=noninteractive
 
 scripts/install-deps.sh
 # Beyond building the program: the SVG icon writer, the two validators,
-# dpkg-shlibdeps (which CPack runs, with file) and the X tools for the start.
-packages=(qt6-svg-dev desktop-file-utils appstream dpkg-dev file xvfb xauth x11-utils)
+# dpkg-shlibdeps (which CPack runs, with file), lintian and the X tools for
+# the start.
+packages=(qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -44,6 +46,10 @@ if [ "${#debs[@]}" -ne 1 ] || [ ! -f "${debs[0]}" ]; then
 fi
 dpkg-deb --info "${debs[0]}"
 dpkg-deb --contents "${debs[0]}"
+
+echo "== lintian"
+# Debian's own checks of a package; a warning is as good as a fault here.
+lintian --fail-on error,warning --tag-display-limit 0 "${debs[0]}"
 
 echo "== apt-get install"
 # --reinstall: a package of the same version already there is replaced by this
