@@ -15,6 +15,7 @@
 #include "window/drawing_tooltips.h"
 #include "window/fault_message.h"
 #include "window/form_builder.h"
+#include "window/option_group.h"
 #include "window/qt_text.h"
 #include "window/range_list.h"
 #include "window/reference_text.h"
@@ -27,9 +28,9 @@ namespace {
 constexpr std::string_view kCaption = "stereona.bg -  конус, цилиндър, пирамида и паралелепипед";
 
 // A button's id in its group is its index in the control array.
-template <typename Button, std::size_t N>
-QButtonGroup* GroupOf(QObject& owner, const std::array<Button*, N>& members) {
-  auto* group = new QButtonGroup(&owner);
+template <typename Group = QButtonGroup, typename Button, std::size_t N>
+Group* GroupOf(QObject& owner, const std::array<Button*, N>& members) {
+  auto* group = new Group(&owner);
   for (std::size_t i = 0; i < N; ++i) group->addButton(members[i], static_cast<int>(i));
   return group;
 }
@@ -64,17 +65,10 @@ void StereoCalc::SetUpWindow() {
 }
 
 void StereoCalc::ConnectHandlers() {
-  // Option buttons report a change of selection only: toggled(true) comes
-  // once when a button becomes selected, by click, key or code, and never
-  // for a click on the button that is selected already.
-  connect(GroupOf(*this, controls_.option1), &QButtonGroup::idToggled, this,
-          [this](int id, bool selected) {
-            if (selected) Option1_Click(static_cast<std::int16_t>(id));
-          });
-  connect(GroupOf(*this, controls_.option2), &QButtonGroup::idToggled, this,
-          [this](int id, bool selected) {
-            if (selected) Option2_Click(static_cast<std::int16_t>(id));
-          });
+  connect(GroupOf<OptionGroup>(*this, controls_.option1), &OptionGroup::chosen, this,
+          [this](int id) { Option1_Click(static_cast<std::int16_t>(id)); });
+  connect(GroupOf<OptionGroup>(*this, controls_.option2), &OptionGroup::chosen, this,
+          [this](int id) { Option2_Click(static_cast<std::int16_t>(id)); });
   QButtonGroup* commandGroup = GroupOf(*this, controls_.command1);
   commandGroup->setExclusive(false);
   connect(commandGroup, &QButtonGroup::idClicked, this,

@@ -1,4 +1,9 @@
 #include <QLabel>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/bodies.h"
 #include "window/back_colour.h"
@@ -61,6 +66,33 @@ TEST_F(WindowTest, HiddenFourthSelectorKeepsTheCaptionItLastHad) {
       Click(Body(threeBody));
       EXPECT_EQ(Unknown(3)->text(),
                 ToQString(kBodies[static_cast<std::size_t>(fourBody)].quantityCaptions[3]));
+    }
+  }
+}
+
+// A click on the body that is selected already chooses it once more, so the
+// volume is the unknown again; selecting it from code changes nothing.
+TEST_F(WindowTest, ChoosingTheSelectedBodyAgainMakesTheVolumeUnknown) {
+  const std::vector<std::pair<const char*, std::function<void(QRadioButton*)>>> ways = {
+      {"mouse", [this](QRadioButton* body) { Click(body); }},
+      {"space", [](QRadioButton* body) { QTest::keyClick(body, Qt::Key_Space); }}};
+  for (const auto& [way, choose] : ways) {
+    for (std::size_t b = 0; b < kBodies.size(); ++b) {
+      for (int k = 1; k < static_cast<int>(kBodies[b].quantityCount); ++k) {
+        const std::string where =
+            std::string(way) + ", body " + std::to_string(b) + ", unknown " + std::to_string(k);
+        Click(Body(static_cast<int>(b)));
+        Click(Unknown(k));
+        Body(static_cast<int>(b))->setChecked(true);
+        EXPECT_TRUE(Unknown(k)->isChecked()) << where;
+
+        choose(Body(static_cast<int>(b)));
+        EXPECT_TRUE(Unknown(0)->isChecked()) << where;
+        EXPECT_FALSE(Input(0)->isEnabled()) << where;
+        EXPECT_EQ(BackColourOf(*Input(0)), kInactiveBorder) << where;
+        EXPECT_TRUE(Input(k)->isEnabled()) << where;
+        EXPECT_EQ(BackColourOf(*Input(k)), kWindowBackground) << where;
+      }
     }
   }
 }
