@@ -14,21 +14,9 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-scripts/install-deps.sh
-# Beyond building the program: the SVG icon writer, the two validators,
-# dpkg-shlibdeps (which CPack runs, with file), lintian and the X tools for
-# the start.
-packages=(qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  "${sudo[@]}" apt-get update
-  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# lintian is needed here only; the validators, dpkg-shlibdeps and the X tools
+# are among the project's packages already.
+scripts/install-deps.sh lintian
 
 build_dir=${STEREONA_PACKAGE_BUILD_DIR:-build-deb}
 echo "== release build in $build_dir"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need,
-# and only those that are missing. Uses sudo when not run as root.
+# and any named as arguments, only those that are missing. Uses sudo when not
+# run as root.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file
+  "$@"
 )
 
 missing=()
