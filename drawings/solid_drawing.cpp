@@ -13,13 +13,17 @@ namespace stereona::drawings {
 QImage SolidDrawingImage(BodyIndex shape, const Body& description, qreal devicePixelRatio) {
   QImage image((kDrawingSize * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(devicePixelRatio);
-  // A ground of its own keeps black lines readable on a dark tooltip theme.
-  image.fill(Qt::white);
   QPainter painter(&image);
+  PaintSolidDrawing(painter, shape, description);
+  return image;
+}
+
+void PaintSolidDrawing(QPainter& painter, BodyIndex shape, const Body& description) {
+  // A ground of its own keeps black lines readable on a dark tooltip theme.
+  painter.fillRect(QRectF(QPointF(0, 0), kDrawingSize), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
   PainterCanvas canvas(painter, DrawingFont());
   DrawSolid(canvas, shape, description);
-  return image;
 }
 
 QImage SolidDrawingImage(std::size_t body, qreal devicePixelRatio) {

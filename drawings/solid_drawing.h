@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QString>
 
@@ -12,6 +13,10 @@
 // selector Option1(body). `body` is the selector's index, below kBodyCount.
 // A QGuiApplication must exist (the labels need fonts; pixmaps need it too).
 namespace stereona::drawings {
+
+// The drawing on a white ground of kDrawingSize logical pixels, on whatever
+// the painter paints: an image, or an SVG file for the browser.
+void PaintSolidDrawing(QPainter& painter, BodyIndex shape, const Body& description);
 
 // kDrawingSize logical pixels on a white ground, rendered with
 // `devicePixelRatio` physical pixels per logical one and marked so.

@@ -1,0 +1,56 @@
+// Writes the six drawings as SVG for the browser face, painted by the same
+// figure code as the window's tooltips, so that the two never differ:
+//   stereona_svg_drawings OUTPUT_DIR
+// writes OUTPUT_DIR/0.svg ... 5.svg, one per body selector index.
+#include <cstdio>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "core/bodies.h"
+#include "drawings/drawing_style.h"
+#include "drawings/solid_drawing.h"
+
+namespace {
+
+bool WriteSvg(const QString& path, std::size_t body) {
+  using stereona::drawings::kDrawingSize;
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(kDrawingSize.toSize());
+  svg.setResolution(96);  // the CSS pixel: one logical pixel of the drawing
+  svg.setViewBox(QRectF(QPointF(0, 0), kDrawingSize));
+  svg.setTitle(QString::fromUtf8(stereona::kBodies.at(body).caption.data(),
+                                 static_cast<qsizetype>(stereona::kBodies.at(body).caption.size())));
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  stereona::drawings::PaintSolidDrawing(painter, static_cast<stereona::BodyIndex>(body),
+                                        stereona::kBodies.at(body));
+  return painter.end();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // The labels are placed by the font's metrics, which need the application.
+  const QGuiApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const QDir output(QString::fromLocal8Bit(argv[1]));
+  if (!output.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
+    const QString path = output.filePath(QString::number(body) + QStringLiteral(".svg"));
+    if (!WriteSvg(path, body)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return 1;
+    }
+  }
+  return 0;
+}
