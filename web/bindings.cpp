@@ -1,0 +1,34 @@
+// What the page may call: the layout table, the window's facts, the form
+// with its actions and state, and the decimal separator of the student's
+// language. The page adds no behaviour of its own.
+#include <emscripten/bind.h>
+
+#include <string>
+
+#include "core/number_text.h"
+#include "web/layout_rows.h"
+#include "web/web_form.h"
+
+namespace {
+
+void UseDecimalSeparator(const std::string& separator) {
+  stereona::SetDecimalSeparator(separator);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(stereona) {
+  using stereona::web::WebForm;
+  emscripten::function("layoutRows", &stereona::web::LayoutRows);
+  emscripten::function("windowFacts", &stereona::web::WindowFacts);
+  emscripten::function("drawingOf", &stereona::web::DrawingOf);
+  emscripten::function("useDecimalSeparator", &UseDecimalSeparator);
+  emscripten::class_<WebForm>("Form")
+      .constructor<>()
+      .function("setListener", &WebForm::SetListener)
+      .function("load", &WebForm::Load)
+      .function("click", &WebForm::Click)
+      .function("type", &WebForm::Type)
+      .function("chooseRow", &WebForm::ChooseRow)
+      .function("state", &WebForm::State);
+}

@@ -1,0 +1,43 @@
+#!/usr/bin/python3
+"""Fills the page template with the bundled fonts, as data: URLs, and the
+drawings of the six bodies, inline so that the page's fonts label them.
+
+    make_page.py TEMPLATE OUTPUT FAMILY REGULAR_FONT BOLD_FONT DRAWING...
+
+The drawings are given in body order: the first is body 0's.
+"""
+import base64
+import pathlib
+import re
+import sys
+
+# The first four bytes of a web font say which it is.
+MEDIA_TYPES = {b"wOF2": "font/woff2", b"wOFF": "font/woff"}
+
+
+def font_face(family, path, weight):
+    font = pathlib.Path(path).read_bytes()
+    media_type = MEDIA_TYPES[font[:4]]
+    data = base64.b64encode(font).decode("ascii")
+    return (f'@font-face {{ font-family: "{family}"; font-weight: {weight}; '
+            f'src: url(data:{media_type};base64,{data}); }}')
+
+
+def drawing(index, path):
+    svg = pathlib.Path(path).read_text(encoding="utf-8")
+    svg = re.sub(r"<\?xml[^>]*\?>\s*", "", svg)
+    return f'<template id="drawing-{index}">{svg.strip()}</template>'
+
+
+def main():
+    template, output, family, regular, bold, *drawings = sys.argv[1:]
+    page = pathlib.Path(template).read_text(encoding="utf-8")
+    faces = "\n".join([font_face(family, regular, "normal"), font_face(family, bold, "bold"),
+                       f':root {{ --bundled-font: "{family}"; }}'])
+    inline = "\n".join(drawing(index, path) for index, path in enumerate(drawings))
+    page = page.replace("@@FONT_FACES@@", faces).replace("@@DRAWINGS@@", inline)
+    pathlib.Path(output).write_text(page, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,85 @@
+#include "web/web_form.h"
+
+#include <utility>
+
+#include "form/layout_table.h"
+#include "web/css_colour.h"
+
+namespace stereona::web {
+namespace {
+
+using emscripten::val;
+
+const char* PropertyName(form::Property property) {
+  switch (property) {
+    case form::Property::Caption:
+      return "Caption";
+    case form::Property::Text:
+      return "Text";
+    case form::Property::Visible:
+      return "Visible";
+    case form::Property::Enabled:
+      return "Enabled";
+    case form::Property::Selected:
+      return "Selected";
+    case form::Property::Colour:
+      return "Colour";
+    case form::Property::CurrentRow:
+      return "CurrentRow";
+  }
+  return "";
+}
+
+}  // namespace
+
+WebForm::WebForm() : listener_(val::null()) { form_.SetListener(this); }
+
+WebForm::~WebForm() { form_.SetListener(nullptr); }
+
+void WebForm::SetListener(val listener) { listener_ = std::move(listener); }
+
+void WebForm::Load() { form_.Form_Load(); }
+
+void WebForm::Click(const std::string& control) { form_.Click(control); }
+
+void WebForm::Type(const std::string& control, const std::string& text) {
+  form_.Type(form::IndexOf(control), text);
+}
+
+void WebForm::ChooseRow(const std::string& control, int row) {
+  form_.ChooseRow(form::IndexOf(control), row);
+}
+
+val WebForm::State(const std::string& control) const {
+  const form::ControlIndex index = form::IndexOf(control);
+  if (index >= form::kControlCount) return val::null();
+  const form::ControlState& state = form_.State(index);
+  val object = val::object();
+  object.set("caption", state.caption);
+  object.set("text", state.text);
+  object.set("visible", state.visible);
+  object.set("enabled", state.enabled);
+  object.set("selected", state.selected);
+  object.set("back", CssColour(state.back));
+  object.set("currentRow", state.currentRow);
+  return object;
+}
+
+// The page's listener catches what it throws itself: nothing thrown in
+// JavaScript may unwind through the form.
+void WebForm::ControlChanged(form::ControlIndex control, form::Property property) {
+  if (listener_.isNull()) return;
+  listener_.call<void>("controlChanged", std::string(form::kLayout[control].name),
+                       std::string(PropertyName(property)));
+}
+
+void WebForm::FaultRaised(const form::FaultReport& fault) {
+  if (listener_.isNull()) return;
+  val report = val::object();
+  report.set("number", fault.number);
+  report.set("description", std::string(fault.description));
+  report.set("message", std::string(fault.message));
+  listener_.call<void>("faultRaised", report);
+}
+
+}  // namespace stereona::web
