@@ -12,7 +12,7 @@
 #include "qt_bridge/qt_text.h"
 #include "window/decimal_separator.h"
 #include "window/fault_message.h"
-#include "window_fixture.h"
+#include "tests/window/window_fixture.h"
 
 // What a student does from start to solution, through clicks and keys only.
 namespace stereona::window::testing {
