@@ -49,9 +49,8 @@ class Recorder : public FormListener {
   }
   std::size_t Last(Change change) const {
     const auto found = std::ranges::find(changes.rbegin(), changes.rend(), change);
-    return found == changes.rend()
-               ? changes.size()
-               : static_cast<std::size_t>(changes.rend() - found) - 1;
+    return found == changes.rend() ? changes.size()
+                                   : static_cast<std::size_t>(changes.rend() - found) - 1;
   }
 
   std::vector<Change> changes;
@@ -173,8 +172,8 @@ TEST(FormStartUp, ReportsTheFillTheBodyAndTheUnknownInTheOrderTheyHappen) {
 TEST_F(FormTest, ChoosingABodyFromAnyUnknownRelabelsAndMakesTheVolumeUnknownOnce) {
   for (std::size_t body = 0; body < kBodyCount; ++body) {
     for (std::size_t unknown = 0; unknown < kMaxQuantities; ++unknown) {
-      const std::string where = "body " + std::to_string(body) + ", unknown " +
-                                std::to_string(unknown);
+      const std::string where =
+          "body " + std::to_string(body) + ", unknown " + std::to_string(unknown);
       form.Click(kOption1[body == 5 ? 3 : 5]);  // a body with four quantities
       form.Click(kOption2[unknown]);
       form.Type(kText2[1], "7");
@@ -200,8 +199,8 @@ TEST_F(FormTest, ChoosingABodyFromAnyUnknownRelabelsAndMakesTheVolumeUnknownOnce
 TEST_F(FormTest, ClickingTheSelectedBodyAgainMakesTheVolumeUnknownAndKeepsItsCaptions) {
   for (std::size_t body = 0; body < kBodyCount; ++body) {
     for (std::size_t unknown = 1; unknown < kBodies[body].quantityCount; ++unknown) {
-      const std::string where = "body " + std::to_string(body) + ", unknown " +
-                                std::to_string(unknown);
+      const std::string where =
+          "body " + std::to_string(body) + ", unknown " + std::to_string(unknown);
       form.Click(kOption1[body]);
       form.Click(kOption2[unknown]);
       form.Click(kOption1[body]);
@@ -244,7 +243,8 @@ TEST_F(FormTest, EachRangeFillsEveryKnownInputAndTheUnknownKeepsItsText) {
     int draws;
   };
   form.Click(kOption1[5]);
-  const std::vector<Case> cases = {{4, 1, 1}, {1, 0, 1}, {2, 3, 1}, {3, 2, 1}, {0, 0, 1}, {0, 2, 2}};
+  const std::vector<Case> cases = {{4, 1, 1}, {1, 0, 1}, {2, 3, 1},
+                                   {3, 2, 1}, {0, 0, 1}, {0, 2, 2}};
   for (const Case& c : cases) {
     form.Click(kOption2[c.unknown]);
     form.Type(kText2[c.unknown], "x");
