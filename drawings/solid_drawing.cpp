@@ -22,16 +22,12 @@ void PaintSolidDrawing(QPainter& painter, BodyIndex shape, const Body& descripti
   // A ground of its own keeps black lines readable on a dark tooltip theme.
   painter.fillRect(QRectF(QPointF(0, 0), kDrawingSize), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);
-  PainterCanvas canvas(painter, DrawingFont());
+  PainterCanvas canvas(painter, LayoutFont());
   DrawSolid(canvas, shape, description);
 }
 
 QImage SolidDrawingImage(std::size_t body, qreal devicePixelRatio) {
   return SolidDrawingImage(static_cast<BodyIndex>(body), kBodies.at(body), devicePixelRatio);
-}
-
-QPixmap SolidDrawingPixmap(std::size_t body, qreal devicePixelRatio) {
-  return QPixmap::fromImage(SolidDrawingImage(body, devicePixelRatio));
 }
 
 QString SolidDrawingToolTip(std::size_t body, qreal devicePixelRatio) {
