@@ -12,6 +12,8 @@ packages=(
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file
+  emscripten fonts-liberation2 python3-fonttools python3-brotli
+  chromium chromium-driver python3-selenium
   "$@"
 )
 
