@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "window/command_button.h"
 #include "window/control_table.h"
+#include "window/option_bar.h"
 #include "window/qt_text.h"
 #include "window/range_list.h"
 #include "window/window_font.h"
@@ -35,7 +37,7 @@ QWidget* MakeListBox(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* MakeCommandButton(const ControlRow& row, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(row.text), parent);
+  auto* button = new CommandButton(ToQString(row.text), parent);
   // Desktop styles draw buttons from their theme and at best tint them; the
   // face must be the button's own solid colour, raised, and sunken when down.
   const QString face = ToQColor(row.back).name();
@@ -65,7 +67,7 @@ QWidget* MakeWidget(const ControlRow& row, QWidget* parent) {
     case ControlKind::Frame:
       return new QGroupBox(ToQString(row.text), parent);
     case ControlKind::OptionButton:
-      return new QRadioButton(ToQString(row.text), parent);
+      return new OptionBar(ToQString(row.text), parent);
     case ControlKind::TextBox:
       return MakeTextBox(row, parent);
     case ControlKind::MultiLineTextBox:
