@@ -16,6 +16,7 @@
 #include "window/fault_message.h"
 #include "window/form_builder.h"
 #include "window/option_group.h"
+#include "window/output_box_name.h"
 #include "window/qt_text.h"
 #include "window/range_list.h"
 #include "window/reference_text.h"
@@ -44,6 +45,8 @@ StereoCalc::StereoCalc(QWidget* parent)
   controls_ = ControlArrays::Find(*this);
   new DrawingToolTips(controls_.option1, this);
   controls_.diapazon->setAccessibleName(controls_.label1[kRangeLabelIndex]->text());
+  controls_.text1->setAccessibleName(ToQString(kOutputBoxName));
+  controls_.text1->setAccessibleDescription(ToQString(kOutputBoxDescription));
   inputs_.ShowOutput(calculator_.Output());
   ConnectHandlers();
   CentreOnScreen();
