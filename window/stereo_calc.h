@@ -24,6 +24,8 @@ class StereoCalc : public QWidget {
 
   // The sequence behind the random fill, seeded from the clock at start-up.
   RandomSource& Random() noexcept { return random_; }
+  // The quantities and the unknown as the last calculation read them.
+  const ProblemState& Problem() const noexcept { return calculator_.State(); }
 
  private:
   void SetUpWindow();
