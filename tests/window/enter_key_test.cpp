@@ -4,8 +4,9 @@
 #include <QTest>
 #include <vector>
 
-#include "window/reference_text.h"
-#include "window_fixture.h"
+#include "form/reference_text.h"
+#include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 
 // Enter and Return press the focused command button, as Space does; in an
 // input they do nothing special.
@@ -64,7 +65,7 @@ TEST_F(WindowTest, EnterInAnInputDoesNothingSpecial) {
   QTest::keyClick(Input(1), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(calculate.count() + clear.count(), 0);
   EXPECT_EQ(InputTexts(), texts);
-  EXPECT_EQ(Output(), QString::fromStdString(ReferenceText()).replace("\r\n", "\n"));
+  EXPECT_EQ(Output(), ToQString(form::ReferenceText()).replace("\r\n", "\n"));
   EXPECT_EQ(QApplication::focusWidget(), Input(1));
 }
 

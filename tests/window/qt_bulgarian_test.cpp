@@ -9,9 +9,9 @@
 #include <QTranslator>
 #include <memory>
 
+#include "tests/window/window_fixture.h"
 #include "window/fault_message.h"
 #include "window/qt_translation.h"
-#include "window_fixture.h"
 
 // Qt's own texts in the window (context menus, the fault message's button)
 // are in Bulgarian like the rest of it.

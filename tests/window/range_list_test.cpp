@@ -4,7 +4,7 @@
 
 #include "core/number_text.h"
 #include "core/random_source.h"
-#include "window_fixture.h"
+#include "tests/window/window_fixture.h"
 
 // Only a left click or the keyboard chooses a range, and a range is always
 // selected.
@@ -49,7 +49,7 @@ TEST_F(WindowTest, OnlyTheLeftButtonAndTheKeyboardChooseARangeAndOneStaysSelecte
             NumberText(reference.WholeNumber(list->item(c.row)->text().toDouble())));
       }
     }
-    window_.Random().Seed(kSeed);
+    window_.Form().Random().Seed(kSeed);
     c.act();
     EXPECT_EQ(list->currentRow(), c.row) << c.name;
     EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(c.row)}) << c.name;

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/bodies.h"
+#include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 #include "window/back_colour.h"
-#include "window/qt_text.h"
-#include "window_fixture.h"
 
 // The whole coloured bar of an option button is the button: a click on any
 // part of it selects it and runs its handling once, as a click on the circle.
@@ -72,7 +72,8 @@ TEST_F(WindowTest, AClickAnywhereOnAnUnknownBarChoosesThatUnknown) {
       EXPECT_TRUE(bar->isChecked()) << where;
       for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(Input(k)->isEnabled(), k != unknown) << where << ", input " << k;
-        EXPECT_EQ(BackColourOf(*Input(k)), k == unknown ? kInactiveBorder : kWindowBackground)
+        EXPECT_EQ(BackColourOf(*Input(k)),
+                  k == unknown ? form::kInactiveBorder : form::kWindowBackground)
             << where << ", input " << k;
       }
     }

@@ -5,9 +5,8 @@
 
 #include "core/bodies.h"
 #include "core/number_text.h"
-#include "window/control_table.h"
-#include "window/qt_text.h"
-#include "window_fixture.h"
+#include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 
 // Cases at the seams of the handlers: values that outlive a change of body,
 // a body chosen again, an unknown chosen without calculating, and the seed.
@@ -59,16 +58,16 @@ TEST_F(WindowTest, ChoosingTheSelectedBodyAgainEndsAsTheTableSays) {
 TEST_F(WindowTest, ChoosingAnUnknownChangesNoProblemStateUntilTheNextCalculation) {
   Pose(5, 1, {"30", "", "3", "5"});
   Click(Command(0));
-  const ProblemState after = window_.Problem();
+  const ProblemState after = window_.Form().Problem();
   ASSERT_EQ(after.UnknownIndex, 1);
 
   for (int unknown : {3, 0, 2}) {
     Click(Unknown(unknown));
-    EXPECT_EQ(window_.Problem().Quantity, after.Quantity) << unknown;
-    EXPECT_EQ(window_.Problem().UnknownIndex, 1) << unknown;
+    EXPECT_EQ(window_.Form().Problem().Quantity, after.Quantity) << unknown;
+    EXPECT_EQ(window_.Form().Problem().UnknownIndex, 1) << unknown;
   }
   Click(Command(0));
-  EXPECT_EQ(window_.Problem().UnknownIndex, 2);
+  EXPECT_EQ(window_.Form().Problem().UnknownIndex, 2);
 }
 
 // Two windows opened at different moments: their start-up values and the
@@ -81,7 +80,7 @@ TEST(StartUp, TwoRunsStartWithDifferentRandomValues) {
     for (int k = 0; k < 4; ++k) {
       values.push_back(window.findChild<QLineEdit*>(QStringLiteral("Text2(%1)").arg(k))->text());
     }
-    for (int i = 0; i < 8; ++i) values.push_back(QString::number(window.Random().Next()));
+    for (int i = 0; i < 8; ++i) values.push_back(QString::number(window.Form().Random().Next()));
     return values;
   };
   StereoCalc first;
