@@ -91,34 +91,33 @@ void Form::Command1_Click(std::int16_t index) {
   }
 }
 
+template <typename Field, typename Value>
+void Form::Change(ControlIndex control, Field ControlState::*field, const Value& value,
+                  Property property) {
+  Field& current = states_[control].*field;
+  if (current == value) return;
+  current = value;
+  Notify(control, property);
+}
+
 void Form::SetCaption(ControlIndex control, std::string_view caption) {
-  if (states_[control].caption == caption) return;
-  states_[control].caption = caption;
-  Notify(control, Property::Caption);
+  Change(control, &ControlState::caption, caption, Property::Caption);
 }
 
 void Form::SetText(ControlIndex control, std::string_view text) {
-  if (states_[control].text == text) return;
-  states_[control].text = text;
-  Notify(control, Property::Text);
+  Change(control, &ControlState::text, text, Property::Text);
 }
 
 void Form::SetVisible(ControlIndex control, bool visible) {
-  if (states_[control].visible == visible) return;
-  states_[control].visible = visible;
-  Notify(control, Property::Visible);
+  Change(control, &ControlState::visible, visible, Property::Visible);
 }
 
 void Form::SetEnabled(ControlIndex control, bool enabled) {
-  if (states_[control].enabled == enabled) return;
-  states_[control].enabled = enabled;
-  Notify(control, Property::Enabled);
+  Change(control, &ControlState::enabled, enabled, Property::Enabled);
 }
 
 void Form::SetBackColour(ControlIndex control, BackColour colour) {
-  if (states_[control].back == colour) return;
-  states_[control].back = colour;
-  Notify(control, Property::Colour);
+  Change(control, &ControlState::back, colour, Property::Colour);
 }
 
 void Form::Select(ControlIndex option) {
@@ -136,9 +135,8 @@ void Form::Select(ControlIndex option) {
 }
 
 void Form::SetCurrentRow(ControlIndex list, int row) {
-  if (states_[list].currentRow == row) return;
-  states_[list].currentRow = row;
-  Notify(list, Property::CurrentRow);
+  if (states_[list].currentRow == row) return;  // no change, so no handler
+  Change(list, &ControlState::currentRow, row, Property::CurrentRow);
   RunHandler(list);
 }
 

@@ -61,6 +61,9 @@ class Form : private Controls {
 
   // What code does to a control, as the window system would: each setter
   // reports a change, and selecting runs the control's handler.
+  template <typename Field, typename Value>
+  void Change(ControlIndex control, Field ControlState::*field, const Value& value,
+              Property property);
   void SetCaption(ControlIndex control, std::string_view caption);
   void SetText(ControlIndex control, std::string_view text);
   void SetVisible(ControlIndex control, bool visible);

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds a release into build-bench/, and prints the
+# Installs what is missing, builds a release into build-release/, and prints the
 # benchmarks: the calculation (Google Benchmark) and the start-up of the
 # window against a bare Qt window of the same size, both under Xvfb.
 # STARTUP_RUNS sets the runs per program (default 15).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-build_dir=build-bench
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+build_dir=build-release  # the preset's
+cmake --preset release >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" \
   --target stereona_core_bench stereona baseline_window baseline_text_window startup_probe
 

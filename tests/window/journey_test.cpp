@@ -12,9 +12,9 @@
 #include "form/reference_text.h"
 #include "qt_bridge/qt_text.h"
 #include "solvers/frustum.h"
+#include "tests/window/window_fixture.h"
 #include "window/decimal_separator.h"
 #include "window/fault_message.h"
-#include "window_fixture.h"
 
 // What a student does from start to solution, through clicks and keys only.
 namespace stereona::window::testing {

@@ -10,7 +10,7 @@
 #include "form/layout_table.h"
 #include "form/reference_text.h"
 #include "qt_bridge/qt_text.h"
-#include "window_fixture.h"
+#include "tests/window/window_fixture.h"
 
 // The window as the student first sees it.
 namespace stereona::window::testing {
