@@ -77,6 +77,7 @@ TEST_F(WindowTest, ChoosingAnUnknownChangesNoProblemStateUntilTheNextCalculation
 TEST(StartUp, TwoRunsStartWithDifferentRandomValues) {
   const auto draws = [](StereoCalc& window) {
     std::vector<QString> values;
+    values.reserve(12);
     for (int k = 0; k < 4; ++k) {
       values.push_back(window.findChild<QLineEdit*>(QStringLiteral("Text2(%1)").arg(k))->text());
     }
