@@ -12,7 +12,7 @@
 #include "core/parse_number.h"
 #include "core/random_source.h"
 #include "solvers/body_solvers.h"
-#include "support/fake_controls.h"
+#include "tests/support/fake_controls.h"
 
 namespace stereona {
 namespace {

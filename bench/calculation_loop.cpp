@@ -10,7 +10,7 @@
 #include "core/bodies.h"
 #include "core/calculator.h"
 #include "solvers/body_solvers.h"
-#include "support/fake_controls.h"
+#include "tests/support/fake_controls.h"
 
 namespace stereona {
 namespace {

@@ -19,7 +19,6 @@ class FloatingPointFault : public std::runtime_error {
  public:
   explicit FloatingPointFault(FaultKind kind);
 
-  FaultKind Kind() const noexcept { return kind_; }
   int Number() const noexcept { return static_cast<int>(kind_); }
   std::string_view Description() const noexcept;
 

@@ -11,16 +11,14 @@ double WholeNumberFrom(float r, double range) {
   return std::floor(static_cast<double>(r) * range) + 1.0;
 }
 
-RandomSource::RandomSource() { SeedFromClock(); }
+std::uint32_t ClockSeed() {
+  const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+}
 
 RandomSource::RandomSource(std::uint32_t seed) : engine_(seed) {}
 
 void RandomSource::Seed(std::uint32_t seed) { engine_.seed(seed); }
-
-void RandomSource::SeedFromClock() {
-  const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-  engine_.seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
-}
 
 // Not std::generate_canonical<float>, which may round up to 1.0.
 float RandomSource::Next() { return UnitFromBits(static_cast<std::uint32_t>(engine_())); }

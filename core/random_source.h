@@ -12,14 +12,17 @@ float UnitFromBits(std::uint32_t bits);
 // Int(r * range) + 1, from 1 to range for 0 <= r < 1.
 double WholeNumberFrom(float r, double range);
 
-// The pseudo-random sequence behind the random fill of the inputs.
+// A seed from the system clock, so that every run draws other values.
+std::uint32_t ClockSeed();
+
+// The pseudo-random sequence behind the random fill of the inputs. It is
+// seeded once, at start-up; until then it is the engine's default sequence.
 class RandomSource {
  public:
-  RandomSource();  // seeded from the system clock, so every run differs
+  RandomSource() = default;
   explicit RandomSource(std::uint32_t seed);
 
   void Seed(std::uint32_t seed);
-  void SeedFromClock();
 
   // Single precision, 0 <= r < 1 strictly.
   float Next();

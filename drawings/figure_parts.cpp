@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QtMath>
 
+#include "qt_bridge/qt_text.h"
+
 namespace stereona::drawings {
 namespace {
 
@@ -55,8 +57,7 @@ void Outline(Canvas& canvas, const Flat& face) {
 }  // namespace
 
 QString QuantityCaption(const Body& body, std::size_t slot) {
-  const std::string_view caption = body.quantityCaptions.at(slot);
-  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  return ToQString(body.quantityCaptions.at(slot));
 }
 
 void LabelledSegment(Canvas& canvas, QPointF from, QPointF to, Stroke stroke, QPointF labelOffset,

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 
 #include "core/bodies.h"
-#include "drawings/body_names.h"
 #include "drawings/solid_drawing.h"
 
 namespace {
@@ -30,7 +29,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
-    const std::string_view name = stereona::drawings::kLatinBodyNames[body];
+    const std::string_view name = stereona::kBodies[body].latinName;
     const QString path = output.filePath(
         QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) + ".png");
     if (!stereona::drawings::SolidDrawingImage(body, kDevicePixelRatio).save(path)) {

@@ -17,17 +17,13 @@ QImage SolidDrawingImage(BodyIndex shape, const Body& description, qreal deviceP
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  PainterCanvas canvas(painter, DrawingFont());
+  PainterCanvas canvas(painter, LayoutFont());
   DrawSolid(canvas, shape, description);
   return image;
 }
 
 QImage SolidDrawingImage(std::size_t body, qreal devicePixelRatio) {
   return SolidDrawingImage(static_cast<BodyIndex>(body), kBodies.at(body), devicePixelRatio);
-}
-
-QPixmap SolidDrawingPixmap(std::size_t body, qreal devicePixelRatio) {
-  return QPixmap::fromImage(SolidDrawingImage(body, devicePixelRatio));
 }
 
 QString SolidDrawingToolTip(std::size_t body, qreal devicePixelRatio) {

@@ -13,8 +13,8 @@
 #include "fuzz/fuzz_check.h"
 #include "solvers/body_solvers.h"
 #include "solvers/frustum.h"
-#include "support/fake_controls.h"
-#include "support/student_script.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/student_script.h"
 
 namespace {
 

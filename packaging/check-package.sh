@@ -21,7 +21,7 @@ scripts/install-deps.sh lintian
 build_dir=${STEREONA_PACKAGE_BUILD_DIR:-build-deb}
 echo "== release build in $build_dir"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DSTEREONA_BUILD_TESTS=OFF -DSTEREONA_BUILD_BENCHMARKS=OFF
+  -DBUILD_TESTING=OFF -DSTEREONA_BUILD_BENCHMARKS=OFF
 cmake --build "$build_dir" --parallel "$(nproc)"
 
 echo "== cpack -G DEB"

@@ -11,7 +11,7 @@ mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
 
-cmake -S . -B "$build_dir" -G Ninja >/dev/null
+cmake --preset default -B "$build_dir" >/dev/null
 # Generated sources (moc, resources) must exist before clang-tidy reads the units.
 cmake --build "$build_dir" --parallel "$(nproc)"
 # The fuzz targets are built by clang with its own flags, and the benchmarks'
@@ -25,4 +25,4 @@ run-clang-tidy-14 -quiet -p "$build_dir" -j "$(nproc)" "${units[@]/#/$PWD/}" >"$
 echo "cppcheck"
 cppcheck --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
   --error-exitcode=1 --quiet --suppress=missingIncludeSystem --library=qt \
-  -I . core solvers fuzz tests/support
+  -I . core solvers form fuzz tests/support tests/form

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds a release into build-bench/, and prints the
+# Installs what is missing, builds a release into build-release/, and prints the
 # benchmarks: the calculation (Google Benchmark) and the start-up of the
 # window against a bare Qt window of the same size, both under Xvfb; then one
 # calculate command natively and in WebAssembly under Node, the same loop.
@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-build_dir=build-bench
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+build_dir=build-release  # the preset's
+cmake --preset release >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" \
   --target stereona_core_bench calculation_loop stereona baseline_window baseline_text_window \
   startup_probe
@@ -23,7 +23,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
 echo
 echo "calculate command, native (plain loop):"
 "$build_dir/bench/calculation_loop"
-source scripts/wasm-configure.sh build-wasm >/dev/null
+source scripts/wasm-configure.sh build-wasm -DSTEREONA_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build-wasm --parallel "$(nproc)" --target calculation_loop >/dev/null
 echo "calculate command, WebAssembly under Node $(node --version) (same loop):"
 node build-wasm/bench/calculation_loop.js

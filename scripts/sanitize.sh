@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-build_dir=build-asan
+build_dir=build-asan  # the preset's
 suppressions=$PWD/tests/lsan.supp
 
 # LeakSanitizer matches an entry against every frame of the allocating stack,
@@ -29,9 +29,7 @@ while IFS= read -r entry; do
   esac
 done <"$suppressions"
 
-CXX=g++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DSTEREONA_SANITIZE=ON -DSTEREONA_BUILD_WINDOW=ON -DSTEREONA_BUILD_TESTS=ON \
-  -DSTEREONA_BUILD_BENCHMARKS=OFF -DSTEREONA_BUILD_FUZZERS=OFF
+cmake --preset asan
 cmake --build "$build_dir" --parallel "$(nproc)"
 
 # fast_unwind_on_malloc=0: Qt's libraries have no frame pointers, and without

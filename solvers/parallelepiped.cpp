@@ -4,13 +4,15 @@
 #include "core/checked_math.h"
 #include "core/number_text.h"
 #include "solvers/body_solvers.h"
+#include "solvers/quantity_slots.h"
 
 namespace stereona {
+
+using namespace slots::parallelepiped;  // the names of the slots
 namespace {
 
 using checked::Mul;
 
-// Slots: 0 V, 1 a, 2 b, 3 c.
 struct EdgeCase {
   std::string_view formula;
   std::string_view lineStart;
@@ -19,9 +21,9 @@ struct EdgeCase {
 };
 
 constexpr std::array<EdgeCase, 3> kEdgeCases = {{
-    {"a = V / (b * c)", "a = ", 2, 3},
-    {"b = V / (a * c)", "b = ", 1, 3},
-    {"c = V / (a * b)", "c = ", 1, 2},
+    {"a = V / (b * c)", "a = ", b, c},
+    {"b = V / (a * c)", "b = ", a, c},
+    {"c = V / (a * b)", "c = ", a, b},
 }};
 
 }  // namespace
@@ -30,8 +32,8 @@ void SolveParallelepiped(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   if (state.UnknownIndex == 0) {
     output.Replace({"V = a * b * c", kCrLf});
-    output.Append({"V = ", NumberText(q[1]), " * ", NumberText(q[2]), " * ", NumberText(q[3])});
-    q[kNumeratorSlot] = Mul(Mul(q[2], q[1]), q[3]);
+    output.Append({"V = ", NumberText(q[a]), " * ", NumberText(q[b]), " * ", NumberText(q[c])});
+    q[kNumeratorSlot] = Mul(Mul(q[b], q[a]), q[c]);
     q[kDenominatorSlot] = 1.0;
     return;
   }
@@ -39,9 +41,9 @@ void SolveParallelepiped(ProblemState& state, OutputText& output) {
 
   const EdgeCase& edge = kEdgeCases[static_cast<std::size_t>(state.UnknownIndex - 1)];
   output.Replace({edge.formula, kCrLf});
-  output.Append({edge.lineStart, NumberText(q[0]), " / (", NumberText(q[edge.p]), " * ",
+  output.Append({edge.lineStart, NumberText(q[V]), " / (", NumberText(q[edge.p]), " * ",
                  NumberText(q[edge.q]), ") = "});
-  q[kNumeratorSlot] = q[0];
+  q[kNumeratorSlot] = q[V];
   q[kDenominatorSlot] = Mul(q[edge.q], q[edge.p]);
 }
 

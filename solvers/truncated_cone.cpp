@@ -6,10 +6,13 @@
 #include "core/number_text.h"
 #include "solvers/body_solvers.h"
 #include "solvers/frustum.h"
+#include "solvers/quantity_slots.h"
 
 // V = pi * H * (R1^2 + R2^2 + R1*R2) / 3 with pi = 22/7, carried as 22 over
 // 21; a base radius comes from x^2 + K*x + (K^2 - 21*V / (22*H)) = 0.
 namespace stereona {
+
+using namespace slots::truncated_cone;  // the names of the slots
 namespace {
 
 using checked::Add;
@@ -17,7 +20,6 @@ using checked::Div;
 using checked::Mul;
 using checked::Sub;
 
-// Slots: 0 V, 1 H, 2 R1, 3 R2.
 struct RadiusCase {
   std::size_t knownRadius;
   std::string_view coefficientsLine;
@@ -25,33 +27,33 @@ struct RadiusCase {
 };
 
 constexpr std::array<RadiusCase, 2> kRadiusCases = {{
-    {3, "където: A = 1; B = R2; C =R2*R2 - (3 *V )/(pi * H) ", "R1 = ("},
-    {2, "където: A = 1; B = R1; C = -3 /(pi*H) ", "R2 = ("},
+    {R2, "където: A = 1; B = R2; C =R2*R2 - (3 *V )/(pi * H) ", "R1 = ("},
+    {R1, "където: A = 1; B = R1; C = -3 /(pi*H) ", "R2 = ("},
 }};
 
 // (R2*R2 + R1*R1) + R2*R1, the sum in the order the fractions show it.
 double BaseSum(const ProblemState& state) {
   const auto& q = state.Quantity;
-  return Add(Add(Mul(q[3], q[3]), Mul(q[2], q[2])), Mul(q[3], q[2]));
+  return Add(Add(Mul(q[R2], q[R2]), Mul(q[R1], q[R1])), Mul(q[R2], q[R1]));
 }
 
 // "R1*R1 + R2*R2 + R2*R1" as values; each product is formed, and checked,
 // just before its text is made.
 std::string ProductsText(const ProblemState& state) {
   const auto& q = state.Quantity;
-  std::string text = NumberText(Mul(q[2], q[2]));
-  text += " + " + NumberText(Mul(q[3], q[3]));
-  text += " + " + NumberText(Mul(q[3], q[2]));
+  std::string text = NumberText(Mul(q[R1], q[R1]));
+  text += " + " + NumberText(Mul(q[R2], q[R2]));
+  text += " + " + NumberText(Mul(q[R2], q[R1]));
   return text;
 }
 
 void SolveVolume(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   output.Replace({"V = (pi * H* (R1 * R1 + R2 * R2 + R1 * R2) ) / 3", kCrLf});
-  output.Append(
-      {"V = (22 * ", NumberText(q[1]), " * ", BaseSumText(q[2], q[3]), " ) / (3 * 7 ) = ", kCrLf});
-  output.Append({"V = ", NumberText(Mul(q[1], 22.0)), " * (", ProductsText(state), ") / 21 = "});
-  q[kNumeratorSlot] = Mul(BaseSum(state), Mul(q[1], 22.0));
+  output.Append({"V = (22 * ", NumberText(q[H]), " * ", BaseSumText(q[R1], q[R2]),
+                 " ) / (3 * 7 ) = ", kCrLf});
+  output.Append({"V = ", NumberText(Mul(q[H], 22.0)), " * (", ProductsText(state), ") / 21 = "});
+  q[kNumeratorSlot] = Mul(BaseSum(state), Mul(q[H], 22.0));
   q[kDenominatorSlot] = 21.0;
 }
 
@@ -59,16 +61,16 @@ void SolveHeight(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   output.Replace({"H = 3*V / (pi*(R1*R1 + R2*R2 +R1*R2))", kCrLf});
   output.Append(
-      {"H = 3 * 7 * ", NumberText(q[0]), " / (22 * ", BaseSumText(q[2], q[3]), " ", kCrLf});
-  output.Append({"H = 21 * ", NumberText(q[0]), " / (22 * (", ProductsText(state), ") ) ", kCrLf});
+      {"H = 3 * 7 * ", NumberText(q[V]), " / (22 * ", BaseSumText(q[R1], q[R2]), " ", kCrLf});
+  output.Append({"H = 21 * ", NumberText(q[V]), " / (22 * (", ProductsText(state), ") ) ", kCrLf});
   output.Append({"H = "});
-  q[kNumeratorSlot] = Mul(q[0], 21.0);
+  q[kNumeratorSlot] = Mul(q[V], 21.0);
   q[kDenominatorSlot] = Mul(BaseSum(state), 22.0);
 }
 
 void SolveRadius(const RadiusCase& radius, ProblemState& state, OutputText& output) {
-  const double v = state.Quantity[0];
-  const double h = state.Quantity[1];
+  const double v = state.Quantity[V];
+  const double h = state.Quantity[H];
   const double k = state.Quantity[radius.knownRadius];
   output.Replace({"За да се изчисли радиус на основа на прав кръгов пресечен конус", kCrLf});
   output.Append({kQuadraticEquationLine, kCrLf});

@@ -5,10 +5,13 @@
 #include "core/number_text.h"
 #include "solvers/body_solvers.h"
 #include "solvers/frustum.h"
+#include "solvers/quantity_slots.h"
 
 // V = H * (a^2 + b^2 + a*b) / 3; a base side comes from
 // x^2 + s*x + (s^2 - 3*V/H) = 0 with s the other, known side. No pi.
 namespace stereona {
+
+using namespace slots::truncated_pyramid;  // the names of the slots
 namespace {
 
 using checked::Add;
@@ -16,7 +19,6 @@ using checked::Div;
 using checked::Mul;
 using checked::Sub;
 
-// Slots: 0 V, 1 H, 2 a, 3 b.
 struct SideCase {
   std::size_t knownSide;
   std::string_view coefficientsLine;
@@ -24,31 +26,31 @@ struct SideCase {
 };
 
 constexpr std::array<SideCase, 2> kSideCases = {{
-    {3, "където: A = 1; B = b; C = - (3 * V / H) + b * b", "a = ("},
-    {2, "където: A = 1; B = a; C = - (3 * V / H) + a * a", "b = ("},
+    {b, "където: A = 1; B = b; C = - (3 * V / H) + b * b", "a = ("},
+    {a, "където: A = 1; B = a; C = - (3 * V / H) + a * a", "b = ("},
 }};
 
 // (a*a + b*b) + a*b
 double BaseSum(const ProblemState& state) {
   const auto& q = state.Quantity;
-  return Add(Add(Mul(q[2], q[2]), Mul(q[3], q[3])), Mul(q[2], q[3]));
+  return Add(Add(Mul(q[a], q[a]), Mul(q[b], q[b])), Mul(q[a], q[b]));
 }
 
 void SolveVolume(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   output.Replace({"V = H * (a * a + b * b + a * b) / 3 ", kCrLf});
-  output.Append({"V = ", NumberText(q[1]), " * ", BaseSumText(q[2], q[3]), kCrLf});
+  output.Append({"V = ", NumberText(q[H]), " * ", BaseSumText(q[a], q[b]), kCrLf});
   output.Append({"V = "});
-  q[kNumeratorSlot] = Mul(BaseSum(state), q[1]);
+  q[kNumeratorSlot] = Mul(BaseSum(state), q[H]);
   q[kDenominatorSlot] = 3.0;
 }
 
 void SolveHeight(ProblemState& state, OutputText& output) {
   auto& q = state.Quantity;
   output.Replace({"H = (3 * V) / (A1 * A1 + A2 * A2 + a * b )", kCrLf});
-  output.Append({"H = 3 * ", NumberText(q[0]), " / ", BaseSumText(q[2], q[3]), kCrLf});
+  output.Append({"H = 3 * ", NumberText(q[V]), " / ", BaseSumText(q[a], q[b]), kCrLf});
   output.Append({"H = "});
-  q[kNumeratorSlot] = Mul(q[0], 3.0);
+  q[kNumeratorSlot] = Mul(q[V], 3.0);
   q[kDenominatorSlot] = BaseSum(state);
 }
 
@@ -60,7 +62,7 @@ void SolveSide(const SideCase& side, ProblemState& state, OutputText& output) {
   output.Append({kQuadraticEquationLine, kCrLf});
   output.Append({side.coefficientsLine, kCrLf});
 
-  const Quadratic quadratic = MakeQuadratic(s, Sub(Mul(s, s), Div(Mul(q[0], 3.0), q[1])));
+  const Quadratic quadratic = MakeQuadratic(s, Sub(Mul(s, s), Div(Mul(q[V], 3.0), q[H])));
   output.Append({"A = 1; B = ", NumberText(s), "; C = ", NumberText(quadratic.C),
                  "; така D = ", NumberText(quadratic.discriminant), kCrLf});
   const auto root = LengthRootNumerator(quadratic);

@@ -11,15 +11,10 @@
 namespace stereona::window {
 namespace {
 
-constexpr BackColour kSystemColourFlag = 0x80000000;
-
-// Qt's palette has no inactive-border role; this is the light grey that the
-// classic desktop scheme gives it, so the unknown's input reads as "not for
-// typing" against the white of the others.
-const QColor kInactiveBorderGrey(0xD4, 0xD0, 0xC8);
-
+// Qt's palette has no inactive-border role; the window background is the
+// colour of a text field in the user's scheme.
 QColor SystemColour(BackColour colour) {
-  if (colour == kInactiveBorder) return kInactiveBorderGrey;
+  if (colour == form::kInactiveBorder) return QColor::fromRgb(form::kInactiveBorderRgb);
   return QApplication::palette().color(QPalette::Active, QPalette::Base);
 }
 
@@ -37,7 +32,7 @@ bool NeedsFilling(const QWidget& widget) {
 }  // namespace
 
 QColor ToQColor(BackColour colour) {
-  if ((colour & kSystemColourFlag) != 0) return SystemColour(colour);
+  if (form::IsSystemColour(colour)) return SystemColour(colour);
   return QColor::fromRgb(static_cast<QRgb>(colour));
 }
 

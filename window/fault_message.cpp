@@ -2,14 +2,13 @@
 
 #include <QMessageBox>
 
-#include "core/fault.h"
+#include "qt_bridge/qt_text.h"
 
 namespace stereona::window {
 
-void ShowFaultMessage(QWidget& window, const FloatingPointFault& fault) {
-  // what() is the fault's own report: its number followed by its description.
-  auto* box = new QMessageBox(QMessageBox::Critical, window.windowTitle(),
-                              QString::fromUtf8(fault.what()), QMessageBox::Ok, &window);
+void ShowFaultMessage(QWidget& window, std::string_view message) {
+  auto* box = new QMessageBox(QMessageBox::Critical, window.windowTitle(), ToQString(message),
+                              QMessageBox::Ok, &window);
   box->setObjectName(QLatin1String(kFaultMessageName));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();

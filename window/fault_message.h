@@ -2,9 +2,7 @@
 
 class QWidget;
 
-namespace stereona {
-class FloatingPointFault;
-}
+#include <string_view>
 
 namespace stereona::window {
 
@@ -14,6 +12,6 @@ inline constexpr char kFaultMessageName[] = "FaultMessage";
 // Bulgarian. The box is window-modal but opened without a nested event loop:
 // the handler that failed returns at once, and the window goes on working
 // once the box is closed.
-void ShowFaultMessage(QWidget& window, const FloatingPointFault& fault);
+void ShowFaultMessage(QWidget& window, std::string_view message);
 
 }  // namespace stereona::window

@@ -1,79 +1,119 @@
 #include "window/stereo_calc.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 
-#include "core/fault.h"
-#include "solvers/body_solvers.h"
-#include "window/control_table.h"
+#include "form/control_arrays.h"
+#include "qt_bridge/qt_text.h"
+#include "window/back_colour.h"
 #include "window/drawing_tooltips.h"
 #include "window/fault_message.h"
-#include "window/form_builder.h"
 #include "window/option_group.h"
-#include "window/qt_text.h"
 #include "window/range_list.h"
-#include "window/reference_text.h"
 #include "window/window_font.h"
 #include "window/window_icon.h"
 
 namespace stereona::window {
 namespace {
 
-constexpr std::string_view kCaption = "stereona.bg -  конус, цилиндър, пирамида и паралелепипед";
+using form::ControlIndex;
+using form::kLayout;
+using form::Property;
+
+constexpr std::array kAllProperties = {Property::Caption,   Property::Text,     Property::Visible,
+                                       Property::Enabled,   Property::Selected, Property::Colour,
+                                       Property::CurrentRow};
+
+template <typename Widget, std::size_t N>
+std::array<Widget*, N> MembersAs(const Widgets& widgets,
+                                 const std::array<ControlIndex, N>& members) {
+  std::array<Widget*, N> typed{};
+  for (std::size_t k = 0; k < N; ++k) typed[k] = qobject_cast<Widget*>(widgets[members[k]]);
+  return typed;
+}
 
 // A button's id in its group is its index in the control array.
-template <typename Group = QButtonGroup, typename Button, std::size_t N>
-Group* GroupOf(QObject& owner, const std::array<Button*, N>& members) {
+template <typename Group, std::size_t N>
+Group* GroupOf(QObject& owner, const Widgets& widgets, const std::array<ControlIndex, N>& members) {
   auto* group = new Group(&owner);
-  for (std::size_t i = 0; i < N; ++i) group->addButton(members[i], static_cast<int>(i));
+  const auto buttons = MembersAs<QAbstractButton>(widgets, members);
+  for (std::size_t k = 0; k < N; ++k) group->addButton(buttons[k], static_cast<int>(k));
   return group;
+}
+
+void ShowCaption(QWidget& widget, const QString& caption) {
+  if (auto* frame = qobject_cast<QGroupBox*>(&widget)) frame->setTitle(caption);
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setText(caption);
+  if (auto* label = qobject_cast<QLabel*>(&widget)) label->setText(caption);
+}
+
+void ShowText(QWidget& widget, std::string_view text) {
+  if (auto* input = qobject_cast<QLineEdit*>(&widget)) {
+    // Unchanged text is left alone, so that the cursor stays where it is.
+    const QString shown = ToQString(text);
+    if (input->text() != shown) input->setText(shown);
+  }
+  if (auto* box = qobject_cast<QPlainTextEdit*>(&widget)) box->setPlainText(OutputLines(text));
 }
 
 }  // namespace
 
-StereoCalc::StereoCalc(QWidget* parent)
-    : QWidget(parent), calculator_(inputs_, BodySolvers(), ReferenceText()) {
+StereoCalc::StereoCalc(QWidget* parent) : QWidget(parent) {
   SetUpWindow();
-  BuildControls(*this);
-  controls_ = ControlArrays::Find(*this);
-  new DrawingToolTips(controls_.option1, this);
-  controls_.diapazon->setAccessibleName(controls_.label1[kRangeLabelIndex]->text());
-  inputs_.ShowOutput(calculator_.Output());
-  ConnectHandlers();
+  widgets_ = BuildWidgets(*this);
+  new DrawingToolTips(MembersAs<QRadioButton>(widgets_, form::kOption1), this);
+  ShowAll();
+  ConnectActions();
   CentreOnScreen();
-  Form_Load();
-  controls_.command1[0]->setFocus();  // first in the tab order
+  form_.SetListener(this);
+  Forward([this] { form_.Form_Load(); });
+  widgets_[form::kCommand1[0]]->setFocus();  // first in the tab order
 }
 
 void StereoCalc::SetUpWindow() {
-  setObjectName(QStringLiteral("Stereo_Calc"));
-  setWindowTitle(ToQString(kCaption));
+  setObjectName(ToQString(form::kFormName));
+  setWindowTitle(ToQString(form::kFormCaption));
   // A fixed layout: the window can be moved and closed, never maximised or
   // minimised, and its client area never changes size.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
+  setFixedSize(form::Pixels(form::kClientWidthTwips), form::Pixels(form::kClientHeightTwips));
   setFont(WindowFont());
-  SetBackColour(*this, kStereoCalcBackColour);
+  SetBackColour(*this, form::kFormBack);
   setWindowIcon(WindowIcon());
 }
 
-void StereoCalc::ConnectHandlers() {
-  connect(GroupOf<OptionGroup>(*this, controls_.option1), &OptionGroup::chosen, this,
-          [this](int id) { Option1_Click(static_cast<std::int16_t>(id)); });
-  connect(GroupOf<OptionGroup>(*this, controls_.option2), &OptionGroup::chosen, this,
-          [this](int id) { Option2_Click(static_cast<std::int16_t>(id)); });
-  QButtonGroup* commandGroup = GroupOf(*this, controls_.command1);
-  commandGroup->setExclusive(false);
-  connect(commandGroup, &QButtonGroup::idClicked, this,
-          [this](int id) { Command1_Click(static_cast<std::int16_t>(id)); });
-  connect(controls_.diapazon, &RangeList::chosen, this, [this] { Diapazon_Click(0); });
+void StereoCalc::ConnectActions() {
+  const auto clickMember = [this](const auto& members) {
+    return [this, members](int id) {
+      Forward([this, members, id] { form_.Click(members.at(static_cast<std::size_t>(id))); });
+    };
+  };
+  connect(GroupOf<OptionGroup>(*this, widgets_, form::kOption1), &OptionGroup::chosen, this,
+          clickMember(form::kOption1));
+  connect(GroupOf<OptionGroup>(*this, widgets_, form::kOption2), &OptionGroup::chosen, this,
+          clickMember(form::kOption2));
+  auto* commands = GroupOf<QButtonGroup>(*this, widgets_, form::kCommand1);
+  commands->setExclusive(false);
+  connect(commands, &QButtonGroup::idClicked, this, clickMember(form::kCommand1));
+
+  for (const ControlIndex input : form::kText2) {
+    connect(qobject_cast<QLineEdit*>(widgets_[input]), &QLineEdit::textChanged, this,
+            [this, input](const QString& text) {
+              Forward([this, input, &text] { form_.Type(input, text.toStdString()); });
+            });
+  }
+  auto* ranges = qobject_cast<RangeList*>(widgets_[form::kDiapazon]);
+  connect(ranges, &RangeList::chosen, this, [this, ranges] {
+    Forward([this, ranges] { form_.ChooseRow(form::kDiapazon, ranges->currentRow()); });
+  });
 }
 
 void StereoCalc::CentreOnScreen() {
@@ -85,11 +125,63 @@ void StereoCalc::CentreOnScreen() {
   }
 }
 
-void StereoCalc::Command1_Click(std::int16_t index) {
-  try {
-    calculator_.Command1_Click(index);
-  } catch (const FloatingPointFault& fault) {
-    ShowFaultMessage(*this, fault);
+template <typename Action>
+void StereoCalc::Forward(Action action) {
+  if (formBusy_) return;
+  formBusy_ = true;
+  action();
+  formBusy_ = false;
+}
+
+void StereoCalc::ShowAll() {
+  for (ControlIndex control = 0; control < kLayout.size(); ++control) {
+    for (const Property property : kAllProperties) Show(control, property);
+  }
+}
+
+void StereoCalc::ControlChanged(ControlIndex control, Property property) {
+  Show(control, property);
+}
+
+void StereoCalc::FaultRaised(const form::FaultReport& fault) {
+  ShowFaultMessage(*this, fault.message);
+}
+
+void StereoCalc::Show(ControlIndex control, Property property) {
+  QWidget& widget = *widgets_[control];
+  const form::ControlState& state = form_.State(control);
+  switch (property) {
+    case Property::Caption:
+      ShowCaption(widget, ToQString(state.caption));
+      RenameLabelled(control);
+      break;
+    case Property::Text:
+      ShowText(widget, state.text);
+      break;
+    case Property::Visible:
+      widget.setVisible(state.visible);
+      break;
+    case Property::Enabled:
+      widget.setEnabled(state.enabled);
+      break;
+    case Property::Selected:
+      if (auto* button = qobject_cast<QAbstractButton*>(&widget))
+        button->setChecked(state.selected);
+      break;
+    case Property::Colour:
+      SetBackColour(widget, state.back);
+      break;
+    case Property::CurrentRow:
+      if (auto* list = qobject_cast<RangeList*>(&widget)) list->setCurrentRow(state.currentRow);
+      break;
+  }
+}
+
+void StereoCalc::RenameLabelled(ControlIndex caption) {
+  for (ControlIndex i = 0; i < kLayout.size(); ++i) {
+    if (kLayout[i].labelledBy == kLayout[caption].name) {
+      widgets_[i]->setAccessibleName(ToQString(form_.State(caption).caption));
+    }
   }
 }
 

@@ -1,51 +1,45 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
-#include <string_view>
 
-#include "core/calculator.h"
-#include "core/random_source.h"
-#include "window/back_colour.h"
-#include "window/control_arrays.h"
-#include "window/window_controls.h"
+#include "form/form.h"
+#include "form/form_listener.h"
+#include "window/widget_factory.h"
 
 namespace stereona::window {
 
-// The main window, Stereo_Calc. It owns the controls and routes their events
-// to one handler per control array, which receives the index of the member
-// that raised the event. A control selected from code raises its handler at
-// once, nested in the statement that selected it, as a click would.
-class StereoCalc : public QWidget {
+// The main window, Stereo_Calc: the Qt face of the form. It builds a widget
+// for every control of the layout table, tells the form what the student
+// does, and shows every change the form reports. The behaviour is all the
+// form's; a signal that a widget raises while the view is applying one of
+// the form's changes is no action of the student's and is not passed on.
+class StereoCalc : public QWidget, private form::FormListener {
   Q_OBJECT
 
  public:
   explicit StereoCalc(QWidget* parent = nullptr);
 
-  // The sequence behind the random fill, seeded from the clock at start-up.
-  RandomSource& Random() noexcept { return random_; }
+  form::Form& Form() noexcept { return form_; }
 
  private:
   void SetUpWindow();
-  void ConnectHandlers();
+  void ConnectActions();
   void CentreOnScreen();
+  void ShowAll();
 
-  // The handlers, named after the control array and the event.
-  void Form_Load();
-  void Option1_Click(std::int16_t index);
-  void Option2_Click(std::int16_t index);
-  void Diapazon_Click(std::int16_t index);
-  void Command1_Click(std::int16_t index);
+  // Runs one action of the student's on the form, unless the form is busy:
+  // then the widget's signal came from the view showing a change.
+  template <typename Action>
+  void Forward(Action action);
 
-  void LabelCommonSelectors();
-  void ShowQuantitiesOf(std::size_t body);
-  void SetQuantityCaption(std::size_t k, std::string_view caption);
-  void MarkInput(std::size_t k, BackColour colour, bool enabled);
+  void ControlChanged(form::ControlIndex control, form::Property property) override;
+  void FaultRaised(const form::FaultReport& fault) override;
+  void Show(form::ControlIndex control, form::Property property);
+  void RenameLabelled(form::ControlIndex caption);
 
-  ControlArrays controls_;
-  WindowControls inputs_{controls_};
-  Calculator calculator_;
-  RandomSource random_;
+  form::Form form_;
+  Widgets widgets_{};
+  bool formBusy_ = false;
 };
 
 }  // namespace stereona::window

@@ -2,16 +2,15 @@
 
 #include <QFont>
 
-#include "window/control_table.h"
+#include "form/layout_table.h"
 
 namespace stereona::window {
 
-// Times New Roman, 12 point, which Linux desktops map to the metric-compatible
-// Liberation Serif; both carry Cyrillic.
+// The window's font: the layout's face and size, falling back to any serif.
 QFont WindowFont();
 
-// The font a control of the table uses: the window's, the list's smaller
-// one, or the window's in bold.
-QFont ControlFont(FontKind kind);
+// The font a control of the layout table uses: the window's, the list's
+// smaller one, or the window's in bold.
+QFont ControlFont(form::FontKind kind);
 
 }  // namespace stereona::window

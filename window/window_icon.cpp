@@ -4,14 +4,17 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "form/back_colour.h"
+
 namespace stereona::window {
 namespace {
 
-const QColor kBackground(0xC0, 0xC0, 0xFF);
-const QColor kBody(0x80, 0x80, 0xFF);
+// The window's own colours, and two darker blues of the icon's own.
+const QColor kBackground = QColor::fromRgb(form::kFormBack);
+const QColor kBody = QColor::fromRgb(form::kOptionBack);
 const QColor kShade(0x50, 0x50, 0xC0);
 const QColor kOutline(0x20, 0x20, 0x60);
-const QColor kApex(0xFF, 0xC0, 0x80);
+const QColor kApex = QColor::fromRgb(form::kTitleBack);
 
 void DrawCone(QPainter& painter) {
   const QRectF base(5.0, 21.0, 22.0, 8.0);

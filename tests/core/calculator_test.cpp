@@ -6,7 +6,7 @@
 
 #include "core/fault.h"
 #include "solvers/body_solvers.h"
-#include "support/fake_controls.h"
+#include "tests/support/fake_controls.h"
 
 namespace stereona {
 namespace {

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "drawings/body_names.h"
+#include "core/bodies.h"
 
 namespace stereona::drawings::testing {
 
 // Names the cases of a test run once per body after the body.
 inline std::string BodyTestName(const ::testing::TestParamInfo<std::size_t>& param) {
-  return std::string(kLatinBodyNames[param.param]);
+  return std::string(kBodies[param.param].latinName);
 }
 
 }  // namespace stereona::drawings::testing

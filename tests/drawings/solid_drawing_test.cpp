@@ -38,9 +38,6 @@ TEST_P(SolidImageTest, HasTheLogicalSizeInTheRatiosPixels) {
   const QImage image = SolidDrawingImage(Body(), Ratio());
   EXPECT_EQ(image.size(), pixels);
   EXPECT_EQ(image.deviceIndependentSize(), kDrawingSize);
-  const QPixmap pixmap = SolidDrawingPixmap(Body(), Ratio());
-  EXPECT_EQ(pixmap.size(), pixels);
-  EXPECT_EQ(pixmap.deviceIndependentSize(), kDrawingSize);
 }
 
 // Painting at the logical size onto a larger image would leave the figure

@@ -13,7 +13,6 @@
 #include <QPolygonF>
 
 #include "core/bodies.h"
-#include "drawings/body_names.h"
 #include "drawings/drawing_style.h"
 #include "drawings/solid_figures.h"
 #include "tests/drawings/body_test_name.h"
@@ -38,7 +37,7 @@ QString Caption(const Body& body, std::size_t slot) {
 
 // Where the label's letters are, as the painter canvas centres them.
 QRectF InkBox(const RecordingCanvas::LabelCall& label) {
-  QRectF box = QFontMetricsF(DrawingFont()).tightBoundingRect(label.text);
+  QRectF box = QFontMetricsF(LayoutFont()).tightBoundingRect(label.text);
   box.moveCenter(label.centre);
   return box;
 }
@@ -183,11 +182,11 @@ struct HeightCase {
 };
 
 void PrintTo(const HeightCase& heightCase, std::ostream* out) {
-  *out << kLatinBodyNames[static_cast<std::size_t>(heightCase.body)];
+  *out << kBodies[static_cast<std::size_t>(heightCase.body)].latinName;
 }
 
 std::string HeightCaseName(const ::testing::TestParamInfo<HeightCase>& param) {
-  return std::string(kLatinBodyNames[static_cast<std::size_t>(param.param.body)]);
+  return std::string(kBodies[static_cast<std::size_t>(param.param.body)].latinName);
 }
 
 class SolidHeightTest : public ::testing::TestWithParam<HeightCase> {};

@@ -16,8 +16,8 @@
 #include "core/calculator.h"
 #include "core/fault.h"
 #include "solvers/body_solvers.h"
-#include "support/fake_controls.h"
-#include "support/student_script.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/student_script.h"
 
 namespace stereona {
 namespace {

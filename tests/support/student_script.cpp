@@ -1,4 +1,4 @@
-#include "support/student_script.h"
+#include "tests/support/student_script.h"
 
 #include <charconv>
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/calculator.h"
-#include "support/fake_controls.h"
+#include "tests/support/fake_controls.h"
 
 namespace stereona::testing {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/bodies.h"
+#include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 #include "window/back_colour.h"
-#include "window/qt_text.h"
-#include "window_fixture.h"
 
 // Choosing a body relabels the unknown selectors, shows or hides the fourth
 // quantity and the pi label, and makes the volume the unknown again.
@@ -44,9 +44,9 @@ TEST_P(BodySelection, RelabelsAndMakesTheVolumeUnknownKeepingTextsAndSolution) {
   EXPECT_EQ(Find("Label1(1)")->isVisibleTo(&window_), c.piShown);
   EXPECT_TRUE(Body(c.body)->isChecked() && Unknown(0)->isChecked());
   EXPECT_FALSE(Input(0)->isEnabled());
-  EXPECT_EQ(BackColourOf(*Input(0)), kInactiveBorder);
+  EXPECT_EQ(BackColourOf(*Input(0)), form::kInactiveBorder);
   EXPECT_TRUE(Input(1)->isEnabled());
-  EXPECT_EQ(BackColourOf(*Input(1)), kWindowBackground);
+  EXPECT_EQ(BackColourOf(*Input(1)), form::kWindowBackground);
   EXPECT_EQ(InputTexts(), texts);
   EXPECT_EQ(Output(), solution);
 }
@@ -89,9 +89,9 @@ TEST_F(WindowTest, ChoosingTheSelectedBodyAgainMakesTheVolumeUnknown) {
         choose(Body(static_cast<int>(b)));
         EXPECT_TRUE(Unknown(0)->isChecked()) << where;
         EXPECT_FALSE(Input(0)->isEnabled()) << where;
-        EXPECT_EQ(BackColourOf(*Input(0)), kInactiveBorder) << where;
+        EXPECT_EQ(BackColourOf(*Input(0)), form::kInactiveBorder) << where;
         EXPECT_TRUE(Input(k)->isEnabled()) << where;
-        EXPECT_EQ(BackColourOf(*Input(k)), kWindowBackground) << where;
+        EXPECT_EQ(BackColourOf(*Input(k)), form::kWindowBackground) << where;
       }
     }
   }

@@ -8,11 +8,11 @@
 #include "core/calculator.h"
 #include "core/fault.h"
 #include "core/number_text.h"
+#include "form/reference_text.h"
+#include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 #include "window/decimal_separator.h"
 #include "window/fault_message.h"
-#include "window/qt_text.h"
-#include "window/reference_text.h"
-#include "window_fixture.h"
 
 // What a student does from start to solution, through clicks and keys only.
 namespace stereona::window::testing {
@@ -61,7 +61,7 @@ TEST_F(WindowTest, ClearEmptiesEveryInputAndTouchesNothingElse) {
   Click(Unknown(2));
   Click(Command(1));
   EXPECT_EQ(InputTexts(), Texts{});
-  EXPECT_EQ(Output(), QString::fromStdString(ReferenceText()).replace("\r\n", "\n"));
+  EXPECT_EQ(Output(), ToQString(form::ReferenceText()).replace("\r\n", "\n"));
   EXPECT_TRUE(Body(3)->isChecked() && Unknown(2)->isChecked() && !Input(2)->isEnabled());
   Click(Command(0));
   EXPECT_EQ(Output(), ToQString(kZeroKnownMessage));

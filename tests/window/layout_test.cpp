@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "core/bodies.h"
-#include "window/control_table.h"
-#include "window/qt_text.h"
-#include "window/reference_text.h"
-#include "window_fixture.h"
+#include "form/layout_table.h"
+#include "form/reference_text.h"
+#include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 
 // The window as the student first sees it.
 namespace stereona::window::testing {
@@ -64,7 +64,7 @@ TEST_F(WindowTest, CaptionsAndListItemsAfterStartUp) {
 
 TEST_F(WindowTest, OnlyTheFourthQuantityAndTheSpareBoxAreHiddenAndOnlyTheVolumeDisabled) {
   const QSet<QString> hidden = {"Option2(3)", "Text2(3)", "Text1(1)"};
-  for (const ControlRow& row : kControls) {
+  for (const form::LayoutRow& row : form::kLayout) {
     const QWidget* widget = Find(ToQString(row.name));
     EXPECT_EQ(widget->isVisibleTo(&window_), !hidden.contains(ToQString(row.name))) << row.name;
     EXPECT_EQ(widget->isEnabled(), row.name != "Text2(0)") << row.name;
@@ -109,7 +109,7 @@ TEST_F(WindowTest, FontsTooltipsAndPlacement) {
 }
 
 TEST_F(WindowTest, OutputBoxStartsWithTheReferenceLines) {
-  const QString text = QString::fromStdString(ReferenceText());
+  const QString text = ToQString(form::ReferenceText());
   const QStringList lines = text.split("\r\n");
   ASSERT_EQ(lines.size(), 29);  // 28 lines, each ended by CRLF
   EXPECT_FALSE(QString(text).remove("\r\n").contains('\n'));

@@ -3,8 +3,8 @@
 
 #include "core/number_text.h"
 #include "core/random_source.h"
+#include "tests/window/window_fixture.h"
 #include "window/back_colour.h"
-#include "window_fixture.h"
 
 // Start-up defaults, the marking of the unknown's input and the random fill.
 namespace stereona::window::testing {
@@ -26,7 +26,8 @@ TEST_F(WindowTest, StartsWithTheConeTheVolumeAndTheFirstRange) {
   EXPECT_TRUE(Body(0)->isChecked() && Unknown(0)->isChecked());
   EXPECT_EQ(Ranges()->currentRow(), 0);
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(BackColourOf(*Input(k)), k == 0 ? kInactiveBorder : kWindowBackground) << k;
+    EXPECT_EQ(BackColourOf(*Input(k)), k == 0 ? form::kInactiveBorder : form::kWindowBackground)
+        << k;
   }
 }
 
@@ -37,7 +38,8 @@ TEST_F(WindowTest, TheUnknownsInputIsGreyedAndDisabledAndNoTextChanges) {
     Click(Unknown(unknown));
     for (int k = 0; k < 4; ++k) {
       EXPECT_EQ(Input(k)->isEnabled(), k != unknown) << unknown << ":" << k;
-      EXPECT_EQ(BackColourOf(*Input(k)), k == unknown ? kInactiveBorder : kWindowBackground);
+      EXPECT_EQ(BackColourOf(*Input(k)),
+                k == unknown ? form::kInactiveBorder : form::kWindowBackground);
     }
     EXPECT_EQ(InputTexts(), texts);
   }
@@ -76,7 +78,7 @@ TEST_F(WindowTest, EachChoiceOfRangeDrawsOnceIntoEveryKnownInput) {
         expected[k] = QString::fromStdString(NumberText(reference.WholeNumber(c.range)));
       }
     }
-    window_.Random().Seed(kSeed);
+    window_.Form().Random().Seed(kSeed);
     c.act();
     EXPECT_EQ(InputTexts(), expected) << c.name;
   }

@@ -3,7 +3,7 @@
 #include <QToolTip>
 
 #include "drawings/solid_drawing.h"
-#include "window_fixture.h"
+#include "tests/window/window_fixture.h"
 
 namespace stereona::window::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "tests/window/window_fixture.h"
 
 #include <QStyle>
 #include <QStyleOptionButton>

@@ -1,0 +1,194 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "core/bodies.h"
+#include "form/back_colour.h"
+
+// The window's 24 controls as they stand when it is created, before start-up
+// labels and fills them. Every face builds its controls from this table.
+// Positions are kept in twips, the unit the layout was drawn in, so that
+// each row can be checked against the drawing.
+namespace stereona::form {
+
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
+
+inline constexpr std::string_view kFormName = "Stereo_Calc";
+inline constexpr std::string_view kFormCaption =
+    "stereona.bg -  конус, цилиндър, пирамида и паралелепипед";
+inline constexpr int kClientWidthTwips = 8025;
+inline constexpr int kClientHeightTwips = 5910;
+
+// Times New Roman, which Linux desktops map to the metric-compatible
+// Liberation Serif; both carry Cyrillic. Where neither is found, any serif.
+inline constexpr std::string_view kFontFamily = "Times New Roman";
+inline constexpr double kFontPoints = 12.0;      // the window's, and the drawings' labels
+inline constexpr double kListFontPoints = 9.75;  // the range list's
+
+enum class ControlKind {
+  Frame,
+  OptionButton,
+  TextBox,
+  MultiLineTextBox,
+  CommandButton,
+  Label,
+  ListBox
+};
+enum class FontKind { Window, List, Bold };
+
+struct LayoutRow {
+  std::string_view name;  // with its index, as the handlers know it: "Text2(0)"
+  ControlKind kind;
+  std::string_view container = {};  // empty: the window's client area
+  std::string_view text = {};       // caption, text, or (with CRLF) a multi-line box's text
+  int left, top, width, height;     // twips, from the container's top-left
+  BackColour back;
+  int tabIndex;
+  bool visible = true;
+  std::string_view toolTip = {};
+  FontKind font = FontKind::Window;
+  std::span<const std::string_view> items = {};  // a list's entries, in order
+  // The control whose caption names this one for a screen reader; the
+  // name follows that caption when it changes.
+  std::string_view labelledBy = {};
+  std::string_view accessibleName = {};
+  std::string_view accessibleDescription = {};
+};
+
+// A control is known by its row in the table.
+using ControlIndex = std::size_t;
+
+inline constexpr std::size_t kControlCount = 24;
+inline constexpr std::array<std::string_view, 5> kRanges = {"10", "100", "1000", "10000", "100000"};
+
+// Captions of the body selectors and the pi label come from the body table,
+// the one place that names the bodies.
+inline constexpr std::array<LayoutRow, kControlCount> kLayout = {{
+    {"Frame1", ControlKind::Frame, "", "Вид тяло", 120, 480, 2895, 2175, kFormBack, 16},
+    {"Option1(0)", ControlKind::OptionButton, "Frame1", kBodies[0].caption, 240, 300, 2535, 300,
+     kOptionBack, 17},
+    {"Option1(1)", ControlKind::OptionButton, "Frame1", kBodies[1].caption, 240, 600, 2535, 300,
+     kOptionBack, 18},
+    {"Option1(2)", ControlKind::OptionButton, "Frame1", kBodies[2].caption, 240, 900, 2535, 300,
+     kOptionBack, 19},
+    {"Option1(3)", ControlKind::OptionButton, "Frame1", kBodies[3].caption, 240, 1200, 2535, 300,
+     kOptionBack, 20},
+    {"Option1(4)", ControlKind::OptionButton, "Frame1", kBodies[4].caption, 240, 1500, 2535, 300,
+     kOptionBack, 21},
+    {"Option1(5)", ControlKind::OptionButton, "Frame1", kBodies[5].caption, 240, 1800, 2535, 300,
+     kOptionBack, 22},
+    {"Frame2", ControlKind::Frame, "", "Дължини на страни/радиус", 3360, 480, 4335, 855, kFormBack,
+     10},
+    {"Option2(0)", ControlKind::OptionButton, "Frame2", "", 240, 360, 735, 405, kOptionBack, 11},
+    {"Option2(1)", ControlKind::OptionButton, "Frame2", "", 1320, 360, 735, 405, kOptionBack, 12},
+    {"Option2(2)", ControlKind::OptionButton, "Frame2", "", 2400, 360, 735, 405, kOptionBack, 13},
+    {"Option2(3)", ControlKind::OptionButton, "Frame2", "", 3480, 360, 735, 405, kOptionBack, 14,
+     false},
+    {.name = "Text2(0)",
+     .kind = ControlKind::TextBox,
+     .text = "x",
+     .left = 3360,
+     .top = 1320,
+     .width = 1095,
+     .height = 405,
+     .back = kInactiveBorder,
+     .tabIndex = 5,
+     .labelledBy = "Option2(0)"},
+    {.name = "Text2(1)",
+     .kind = ControlKind::TextBox,
+     .left = 4440,
+     .top = 1320,
+     .width = 1095,
+     .height = 405,
+     .back = kWindowBackground,
+     .tabIndex = 6,
+     .labelledBy = "Option2(1)"},
+    {.name = "Text2(2)",
+     .kind = ControlKind::TextBox,
+     .left = 5520,
+     .top = 1320,
+     .width = 1095,
+     .height = 405,
+     .back = kWindowBackground,
+     .tabIndex = 7,
+     .labelledBy = "Option2(2)"},
+    {.name = "Text2(3)",
+     .kind = ControlKind::TextBox,
+     .text = "5",
+     .left = 6600,
+     .top = 1320,
+     .width = 1095,
+     .height = 405,
+     .back = kWindowBackground,
+     .tabIndex = 8,
+     .visible = false,
+     .labelledBy = "Option2(3)"},
+    {"Command1(0)", ControlKind::CommandButton, "", "Изчисли", 3360, 1920, 1335, 375,
+     kCalculateBack, 0, true, "Представя уравнението в каноничен вид"},
+    {"Command1(1)", ControlKind::CommandButton, "", "Изчисти", 3360, 2400, 1335, 375, kClearBack, 3,
+     true, "Инициализира - изтрива всички въведени данни"},
+    {"Label1(0)", ControlKind::Label, "", "Стереона", 1680, 0, 4935, 375, kTitleBack, 2},
+    {.name = "Label1(1)",
+     .kind = ControlKind::Label,
+     .text = kPiLabel,
+     .left = 5040,
+     .top = 2160,
+     .width = 945,
+     .height = 345,
+     .back = kOptionBack,
+     .tabIndex = 15,
+     .font = FontKind::Bold},
+    {"Label1(2)", ControlKind::Label, "", "Диапазон", 6600, 1800, 1095, 375, kTitleBack, 23},
+    {.name = "Diapazon(0)",
+     .kind = ControlKind::ListBox,
+     .left = 6600,
+     .top = 2160,
+     .width = 1095,
+     .height = 735,
+     .back = kBoxBack,
+     .tabIndex = 4,
+     .font = FontKind::List,
+     .items = kRanges,
+     .labelledBy = "Label1(2)"},
+    // The output box's first text is the reference text, which the
+    // calculation owns from the start; see ReferenceText().
+    {"Text1(0)", ControlKind::MultiLineTextBox, "", "", 120, 3000, 7575, 2775, kBoxBack, 1},
+    // Never shown and never used, but part of the window as it was drawn;
+    // it reaches beyond the client area.
+    {"Text1(1)", ControlKind::MultiLineTextBox, "",
+     "Неприятното в това да си първият, направил нещо по правилния начин, е, че никой не "
+     "оценява колко трудно е било. \r\n",
+     960, 5400, 8775, 1215, kBoxBack, 9, false, "Извежда входните данни и крайните резултати"},
+}};
+
+// The row of the control named `name`, or kControlCount for none.
+constexpr ControlIndex IndexOf(std::string_view name) {
+  for (ControlIndex i = 0; i < kControlCount; ++i) {
+    if (kLayout[i].name == name) return i;
+  }
+  return kControlCount;
+}
+
+// The rows of an array's members "Array(0)", "Array(1)", ... in index order.
+template <std::size_t N>
+constexpr std::array<ControlIndex, N> MembersOf(std::string_view array) {
+  std::array<ControlIndex, N> members{};
+  for (std::size_t k = 0; k < N; ++k) {
+    // Control arrays here have at most ten members: one digit.
+    const std::array<char, 3> index = {'(', static_cast<char>('0' + k), ')'};
+    for (ControlIndex i = 0; i < kControlCount; ++i) {
+      const std::string_view name = kLayout[i].name;
+      if (name.size() == array.size() + 3 && name.starts_with(array) &&
+          name.substr(array.size()) == std::string_view(index.data(), index.size())) {
+        members[k] = i;
+      }
+    }
+  }
+  return members;
+}
+
+}  // namespace stereona::form
