@@ -6,12 +6,11 @@
 namespace stereona {
 
 // The one conversion of a number to text: at most 15 significant digits,
-// general format as C's "%.15G" writes it, never "-0", and the decimal
-// separator of the user's regional settings.
+// general format as C's "%.15G" writes it in the C locale, never "-0", and
+// the decimal separator of the user's regional settings.
 std::string NumberText(double value);
 
-// "." unless set; the window sets it once from the regional settings.
+// "." unless set; the face sets it once from the regional settings.
 void SetDecimalSeparator(std::string_view separator);
-const std::string& DecimalSeparator();
 
 }  // namespace stereona

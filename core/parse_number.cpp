@@ -1,6 +1,8 @@
 #include "core/parse_number.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -25,7 +27,7 @@ std::string WithoutBlanks(std::string_view text) {
 // The leading number of a text, split where the range check needs it.
 struct LeadingNumber {
   bool negative = false;
-  std::string_view unsignedPart;  // mantissa and exponent, as from_chars takes them
+  std::string_view unsignedPart;  // mantissa and exponent, as fast_float reads them
   std::string_view integerDigits;
   std::string_view fractionDigits;
   long long exponent = 0;  // saturated; only its size matters
@@ -69,33 +71,38 @@ bool Scan(std::string_view s, LeadingNumber& number) {
   return true;
 }
 
-// Whether a number that from_chars found out of range is too large (rather
-// than too small): the decimal position of its first significant digit.
-bool IsTooLarge(const LeadingNumber& number) {
-  long long position = 0;
-  const auto first = number.integerDigits.find_first_not_of('0');
-  if (first != std::string_view::npos) {
-    position = static_cast<long long>(number.integerDigits.size() - first);
-  } else {
-    const auto firstFraction = number.fractionDigits.find_first_not_of('0');
-    if (firstFraction == std::string_view::npos) return false;
-    position = -static_cast<long long>(firstFraction);
-  }
-  return position + number.exponent > 0;
+// The significant digits of a number, from its first non-zero digit on, and
+// the decimal exponent that puts a point before the first of them.
+struct Significand {
+  std::string digits;
+  long long exponent = 0;
+};
+
+Significand SignificandOf(const LeadingNumber& number) {
+  const std::string all = std::string(number.integerDigits) + std::string(number.fractionDigits);
+  const auto first = all.find_first_not_of('0');
+  if (first == std::string::npos) return {};
+  const auto integerSize = static_cast<long long>(number.integerDigits.size());
+  return {all.substr(first), integerSize - static_cast<long long>(first) + number.exponent};
 }
 
 // The largest double written with 15 significant digits rounds up to
 // 1.79769313486232E+308, just beyond the double range. The program writes
 // that text for its largest results, so it has to read back as the value it
-// stands for rather than overflow.
-bool WritesTheLargestDouble(std::string_view unsignedPart) {
-  // Half a unit in the 15th significant digit above the largest double.
-  constexpr long double kLargestWritten =
-      static_cast<long double>(std::numeric_limits<double>::max()) + 5e293L;
-  long double wide = 0;
-  const char* first = unsignedPart.data();
-  const auto [end, error] = std::from_chars(first, first + unsignedPart.size(), wide);
-  return error == std::errc{} && wide <= kLargestWritten;
+// stands for rather than overflow: anything up to half a unit in the 15th
+// significant digit above the largest double does.
+bool WritesTheLargestDouble(const LeadingNumber& number) {
+  // The largest double is 0.17976931348623157E+309; half a unit in its 15th
+  // digit more is this, as the mantissa of the same exponent.
+  constexpr double kLargestWrittenMantissa = 0.179769313486232070814527;
+  constexpr long long kLargestExponent = std::numeric_limits<double>::max_exponent10 + 1;
+
+  const Significand significand = SignificandOf(number);
+  if (significand.exponent != kLargestExponent) return false;
+  const std::string mantissa = "0." + significand.digits;
+  double value = 0.0;
+  fast_float::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value);
+  return value <= kLargestWrittenMantissa;
 }
 
 }  // namespace
@@ -105,19 +112,16 @@ double ParseNumber(std::string_view text) {
   LeadingNumber number;
   if (!Scan(compact, number)) return 0.0;
 
+  // fast_float rounds a value below the smallest double to 0 and one beyond
+  // the largest to infinity, without calling either an error.
   double value = 0.0;
   const char* first = number.unsignedPart.data();
-  const auto [end, error] = std::from_chars(first, first + number.unsignedPart.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    if (!IsTooLarge(number)) {
-      value = 0.0;
-    } else if (WritesTheLargestDouble(number.unsignedPart)) {
-      value = std::numeric_limits<double>::max();
-    } else {
-      throw FloatingPointFault(FaultKind::Overflow);
-    }
-  } else if (error != std::errc{}) {
-    return 0.0;
+  const auto [end, error] =
+      fast_float::from_chars(first, first + number.unsignedPart.size(), value);
+  if (error != std::errc{}) return 0.0;
+  if (std::isinf(value)) {
+    if (!WritesTheLargestDouble(number)) throw FloatingPointFault(FaultKind::Overflow);
+    value = std::numeric_limits<double>::max();
   }
   return number.negative ? -value : value;
 }

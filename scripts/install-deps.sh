@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libxcb1-dev
   fonts-liberation
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libfast-float-dev locales
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth x11-utils
   qt6-translations-l10n
@@ -23,10 +23,16 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ "${#missing[@]}" -eq 0 ] && exit 0
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update
-"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The number tests run the C library under a locale whose decimal point is ",".
+if ! locale -a 2>/dev/null | grep -qx 'bg_BG.utf8'; then
+  "${sudo[@]}" localedef -i bg_BG -c -f UTF-8 bg_BG.UTF-8
+fi

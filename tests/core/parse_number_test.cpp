@@ -24,26 +24,35 @@ TEST_P(ParseNumberTest, ReadsTheLongestLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseNumberTest,
-    ::testing::Values(ParseRow{"12.5", 12.5}, ParseRow{"12,5", 12}, ParseRow{"x", 0},
-                      ParseRow{"", 0}, ParseRow{"-4", -4}, ParseRow{"+4", 4}, ParseRow{".5", 0.5},
-                      ParseRow{"5.", 5}, ParseRow{"1E3", 1000}, ParseRow{"1e3", 1000},
-                      ParseRow{"2E-3x", 0.002}, ParseRow{"1E", 1}, ParseRow{"1E+", 1},
-                      ParseRow{"12.5.3", 12.5}, ParseRow{"7abc", 7},
-                      // Blanks, tabs and line feeds are skipped wherever they stand, but
-                      // not carriage returns.
-                      ParseRow{" 1 2 ", 12}, ParseRow{"\t7\n", 7}, ParseRow{"1 E 2", 100},
-                      ParseRow{"- 3", -3}, ParseRow{"1\r2", 1},
-                      // Not numbers here.
-                      ParseRow{"-", 0}, ParseRow{".", 0}, ParseRow{"--5", 0}, ParseRow{"inf", 0},
-                      ParseRow{"-infinity", 0}, ParseRow{"nan", 0}, ParseRow{"0x1A", 0},
-                      ParseRow{"&H1A", 0}, ParseRow{"\xd9\xa1\xd9\xa2", 0},
-                      // Below the smallest double: 0, not a fault.
-                      ParseRow{"1E-400", 0}, ParseRow{"1E-99999999999999999999", 0},
-                      ParseRow{"0E99999999999", 0}, ParseRow{"0.000000001E-320", 0},
-                      ParseRow{"4.9406564584124654E-324", 4.9406564584124654e-324},
-                      // The largest double as the program writes it reads back as itself.
-                      ParseRow{"1.79769313486232E+308", DBL_MAX},
-                      ParseRow{"-1.79769313486232E+308", -DBL_MAX}));
+    ::testing::Values(
+        ParseRow{"12.5", 12.5}, ParseRow{"12,5", 12}, ParseRow{"x", 0}, ParseRow{"", 0},
+        ParseRow{"-4", -4}, ParseRow{"+4", 4}, ParseRow{".5", 0.5}, ParseRow{"5.", 5},
+        ParseRow{"1E3", 1000}, ParseRow{"1e3", 1000}, ParseRow{"2E-3x", 0.002}, ParseRow{"1E", 1},
+        ParseRow{"1E+", 1}, ParseRow{"12.5.3", 12.5}, ParseRow{"7abc", 7},
+        // Blanks, tabs and line feeds are skipped wherever they stand, but
+        // not carriage returns.
+        ParseRow{" 1 2 ", 12}, ParseRow{"\t7\n", 7}, ParseRow{"1 E 2", 100}, ParseRow{"- 3", -3},
+        ParseRow{"1\r2", 1},
+        // Not numbers here.
+        ParseRow{"-", 0}, ParseRow{".", 0}, ParseRow{"--5", 0}, ParseRow{"inf", 0},
+        ParseRow{"-infinity", 0}, ParseRow{"nan", 0}, ParseRow{"0x1A", 0}, ParseRow{"&H1A", 0},
+        ParseRow{"\xd9\xa1\xd9\xa2", 0},
+        // Below the smallest double: 0, not a fault.
+        ParseRow{"1E-400", 0}, ParseRow{"1E-99999999999999999999", 0}, ParseRow{"0E99999999999", 0},
+        ParseRow{"0.000000001E-320", 0},
+        ParseRow{"4.9406564584124654E-324", 4.9406564584124654e-324},
+        // The largest double as the program writes it reads back as itself.
+        ParseRow{"1.79769313486232E+308", DBL_MAX}, ParseRow{"-1.79769313486232E+308", -DBL_MAX},
+        ParseRow{"179769313486232" + std::string(294, '0'), DBL_MAX},
+        ParseRow{"0.000179769313486232E312", DBL_MAX}, ParseRow{"1.7976931348623158E+308", DBL_MAX},
+        ParseRow{"1.7976931348623159E+308", DBL_MAX}, ParseRow{"1.79769313486232069E+308", DBL_MAX},
+        // Subnormals read as themselves.
+        ParseRow{"2.2250738585072E-308", 2.2250738585072E-308}, ParseRow{"1E-310", 1e-310},
+        ParseRow{"-1E-310", -1e-310},
+        // Rounded to the nearest double, ties to even.
+        ParseRow{"9007199254740993", 9007199254740992.0},
+        ParseRow{"9007199254740995", 9007199254740996.0}, ParseRow{"0.1", 0.1},
+        ParseRow{"22E-1", 2.2}));
 
 TEST(ParseNumberTest, PointIsTheSeparatorWhateverTheRegionalSetting) {
   SetDecimalSeparator(",");
@@ -71,6 +80,8 @@ TEST_P(ParseOverflowTest, BeyondTheDoubleRangeIsAnOverflowFault) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseOverflowTest,
                          ::testing::Values("1E400", "-1E400", "1.8E308", "1.79769313486233E+308",
+                                           "-1.79769313486233E+308", "1.797693134862322E+308",
+                                           "17976931348623300" + std::string(292, '0'),
                                            "1E99999999999999999999", "0.0001E313",
                                            "1" + std::string(400, '0'),
                                            std::string(1'000'000, '9')));
