@@ -45,7 +45,7 @@ ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$
 # the keyboard map's names with strndup(), passing a length that reaches past
 # the end of X's reply; strndup stops at the name's NUL before that, but the
 # strict string check counts the whole length. That one check is off for this
-# test, which reads the keyboard map in no other way.
+# test only.
 ASAN_OPTIONS=${ASAN_OPTIONS/strict_string_checks=1/strict_string_checks=0} \
   ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -R '^accessibility[.]'
 
