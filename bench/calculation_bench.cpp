@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "bench/calculation_inputs.h"
 #include "core/bodies.h"
 #include "core/calculator.h"
 #include "core/number_text.h"
@@ -16,8 +17,7 @@
 namespace stereona {
 namespace {
 
-// Inputs that every body solves without refusal: V = 462, H = 7, then 6, 3.
-constexpr std::array<const char*, 4> kInputs = {"462", "7", "6", "3"};
+using bench::kInputs;
 
 void CalculateCommand(benchmark::State& state) {
   const auto body = static_cast<std::size_t>(state.range(0));

@@ -156,7 +156,20 @@ inline constexpr std::array<LayoutRow, kControlCount> kLayout = {{
      .labelledBy = "Label1(2)"},
     // The output box's first text is the reference text, which the
     // calculation owns from the start; see ReferenceText().
-    {"Text1(0)", ControlKind::MultiLineTextBox, "", "", 120, 3000, 7575, 2775, kBoxBack, 1},
+    {.name = "Text1(0)",
+     .kind = ControlKind::MultiLineTextBox,
+     .left = 120,
+     .top = 3000,
+     .width = 7575,
+     .height = 2775,
+     .back = kBoxBack,
+     .tabIndex = 1,
+     // No caption names the box, so a screen reader is told what it holds.
+     .accessibleName = "Решение",
+     .accessibleDescription =
+         "Решението стъпка по стъпка: формулата за неизвестното, формулата с въведените числа и "
+         "резултатът като дроб и като десетично число. Преди първото изчисление: заданието и "
+         "формулите на телата с примери."},
     // Never shown and never used, but part of the window as it was drawn;
     // it reaches beyond the client area.
     {"Text1(1)", ControlKind::MultiLineTextBox, "",

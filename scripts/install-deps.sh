@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libbenchmark-dev libfast-float-dev locales
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth x11-utils
+  qt6-translations-l10n
+  dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
   emscripten fonts-liberation2 python3-fonttools python3-brotli
   chromium chromium-driver python3-selenium

@@ -38,4 +38,14 @@ export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1:detect
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$suppressions:print_suppressions=0
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)" \
+  -E '^accessibility[.]'
+
+# The screen-reader test runs the program on X. There libxkbcommon-x11 copies
+# the keyboard map's names with strndup(), passing a length that reaches past
+# the end of X's reply; strndup stops at the name's NUL before that, but the
+# strict string check counts the whole length. That one check is off for this
+# test only.
+ASAN_OPTIONS=${ASAN_OPTIONS/strict_string_checks=1/strict_string_checks=0} \
+  ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -R '^accessibility[.]'
+

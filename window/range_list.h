@@ -11,6 +11,11 @@ namespace stereona::window {
 // one choice, so it must draw random values once. chosen() therefore fires
 // once for every change of the current item (from code, the keyboard or the
 // mouse) and once for a click on the item that was already current.
+//
+// Only the left button and the keyboard choose: a right or middle click is
+// no choice and leaves the list alone. One range is always selected: a
+// Ctrl+click on it chooses it again, as a plain click does, and Ctrl+Space
+// leaves it selected, instead of either clearing the selection.
 class RangeList : public QListWidget {
   Q_OBJECT
 
@@ -21,7 +26,10 @@ class RangeList : public QListWidget {
   void chosen();
 
  protected:
+  bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(
+      const QModelIndex& index, const QEvent* event = nullptr) const override;
 
  private:
   void OnCurrentRowChanged(int row);

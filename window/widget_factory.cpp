@@ -11,6 +11,8 @@
 
 #include "qt_bridge/qt_text.h"
 #include "window/back_colour.h"
+#include "window/command_button.h"
+#include "window/option_bar.h"
 #include "window/range_list.h"
 #include "window/window_font.h"
 
@@ -41,7 +43,7 @@ QWidget* MakeListBox(const LayoutRow& row, QWidget* parent) {
 }
 
 QWidget* MakeCommandButton(const LayoutRow& row, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(row.text), parent);
+  auto* button = new CommandButton(ToQString(row.text), parent);
   // Desktop styles draw buttons from their theme and at best tint them; the
   // face must be the button's own solid colour, raised, and sunken when down.
   const QString face = ToQColor(row.back).name();
@@ -71,7 +73,7 @@ QWidget* MakeWidget(const LayoutRow& row, QWidget* parent) {
     case ControlKind::Frame:
       return new QGroupBox(ToQString(row.text), parent);
     case ControlKind::OptionButton:
-      return new QRadioButton(ToQString(row.text), parent);
+      return new OptionBar(ToQString(row.text), parent);
     case ControlKind::TextBox:
       return MakeTextBox(row, parent);
     case ControlKind::MultiLineTextBox:

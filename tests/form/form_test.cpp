@@ -41,14 +41,15 @@ class Recorder : public FormListener {
   }
 
   std::size_t Count(Change change) const {
-    return static_cast<std::size_t>(std::ranges::count(changes, change));
+    return static_cast<std::size_t>(std::count(changes.begin(), changes.end(), change));
   }
   // Where the first report of `change` stands, or the end.
   std::size_t First(Change change) const {
-    return static_cast<std::size_t>(std::ranges::find(changes, change) - changes.begin());
+    return static_cast<std::size_t>(std::find(changes.begin(), changes.end(), change) -
+                                    changes.begin());
   }
   std::size_t Last(Change change) const {
-    const auto found = std::ranges::find(changes.rbegin(), changes.rend(), change);
+    const auto found = std::find(changes.rbegin(), changes.rend(), change);
     return found == changes.rend() ? changes.size()
                                    : static_cast<std::size_t>(changes.rend() - found) - 1;
   }
@@ -211,8 +212,8 @@ TEST_F(FormTest, ClickingTheSelectedBodyAgainMakesTheVolumeUnknownAndKeepsItsCap
 }
 
 TEST_F(FormTest, AHiddenFourthSelectorKeepsTheCaptionItLastHad) {
-  for (const std::size_t four : {1, 3, 5}) {
-    for (const std::size_t three : {0, 2, 4}) {
+  for (const std::size_t four : {1U, 3U, 5U}) {
+    for (const std::size_t three : {0U, 2U, 4U}) {
       form.Click(kOption1[four]);
       form.Click(kOption1[three]);
       EXPECT_EQ(Of(kOption2[3]).caption, kBodies[four].quantityCaptions[3]) << four << three;
@@ -224,7 +225,7 @@ TEST_F(FormTest, ChoosingAnUnknownMarksItsInputAndChangesNoTextNorProblemState) 
   form.Click(kOption1[5]);
   form.Click(kCommand1[0]);
   const ProblemState before = form.Problem();
-  for (const std::size_t unknown : {3, 1, 2, 0, 0}) {
+  for (const std::size_t unknown : {3U, 1U, 2U, 0U, 0U}) {
     const auto texts = InputTexts();
     const std::string output = Of(kOutputBox).text;
     form.Click(kOption2[unknown]);
@@ -248,7 +249,8 @@ TEST_F(FormTest, EachRangeFillsEveryKnownInputAndTheUnknownKeepsItsText) {
   for (const Case& c : cases) {
     form.Click(kOption2[c.unknown]);
     form.Type(kText2[c.unknown], "x");
-    const auto expected = Filled(InputTexts(), kSeed + 1, std::stod(std::string(kRanges[c.row])),
+    const auto expected = Filled(InputTexts(), kSeed + 1,
+                                 std::stod(std::string(kRanges[static_cast<std::size_t>(c.row)])),
                                  static_cast<int>(c.unknown), c.draws);
     form.Random().Seed(kSeed + 1);
     for (int draw = 0; draw < c.draws; ++draw) form.ChooseRow(kDiapazon, c.row);

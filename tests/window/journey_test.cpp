@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,9 +11,10 @@
 #include "core/number_text.h"
 #include "form/reference_text.h"
 #include "qt_bridge/qt_text.h"
+#include "solvers/frustum.h"
+#include "tests/window/window_fixture.h"
 #include "window/decimal_separator.h"
 #include "window/fault_message.h"
-#include "tests/window/window_fixture.h"
 
 // What a student does from start to solution, through clicks and keys only.
 namespace stereona::window::testing {
@@ -105,6 +107,43 @@ TEST_F(WindowTest, NumbersFollowTheRegionalSeparatorWhileInputIsReadWithAPoint) 
   UseDecimalSeparatorOf(QLocale::c());
   EXPECT_TRUE(Output().contains("V = 22 * 1,5 * 2 * 2 / 21 = 132 / 21 = 6,28571428571429"))
       << Output().toStdString();
+}
+
+// Whatever lands in an input, calculating ends in a solution, a message, a
+// refusal or the fault message, and the window goes on working.
+TEST_F(WindowTest, AnyPastedTextCalculatesToAnOutcomeAndTheWindowGoesOn) {
+  const QString megabyte(1 << 20, '7');
+  const std::vector<std::pair<const char*, QString>> pastes = {
+      {"a megabyte of digits", megabyte},
+      {"a megabyte of letters", QString(1 << 20, QChar(0x0436))},
+      {"a megabyte behind a number", "6" + QString(1 << 20, ' ')},
+      {"an exponent a megabyte long", "1E" + megabyte},
+      {"control characters", QStringLiteral("\x01\x02\x1b\t6\x7f\r\n7\0")},
+      {"emoji", QStringLiteral("6\U0001F600\U0001F4D0")},
+  };
+  const QStringList outcomes = {ToQString(kZeroKnownMessage), ToQString(kRefusalMessage)};
+  for (const auto& [what, text] : pastes) {
+    for (int unknown : {0, 2}) {
+      Pose(1, unknown, {"", "7", "", "3"});
+      Type(unknown == 0 ? 2 : 0, "");
+      QApplication::clipboard()->setText(text);
+      QTest::keyClick(Input(unknown == 0 ? 2 : 0), Qt::Key_V, Qt::ControlModifier);
+      Click(Command(0));
+
+      QPointer<QMessageBox> box = window_.findChild<QMessageBox*>(kFaultMessageName);
+      const bool solved = Output().startsWith(unknown == 0 ? "V = " : "За да се изчисли");
+      EXPECT_TRUE(box || solved || outcomes.contains(Output().trimmed()))
+          << what << ", unknown " << unknown << ":\n"
+          << Output().left(300).toStdString();
+      if (box) {
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      }
+      Pose(0, 0, {"", "7", "6", ""});
+      Click(Command(0));
+      EXPECT_TRUE(Output().endsWith(" = 264\n\n")) << what << ": " << Output().toStdString();
+    }
+  }
 }
 
 }  // namespace

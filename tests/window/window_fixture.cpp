@@ -1,5 +1,6 @@
 #include "tests/window/window_fixture.h"
 
+#include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -24,13 +25,30 @@ void WindowTest::Click(QRadioButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
 }
 
+QPoint WindowTest::PointOf(const QRadioButton& button, BarSpot spot) {
+  const int right = button.width() - 1;
+  const int middle = button.height() / 2;
+  if (spot == BarSpot::FarRight) return {right, middle};
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  const QRect contents =
+      button.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &button);
+  const int captionEnd =
+      contents.left() + QFontMetrics(button.font()).horizontalAdvance(button.text());
+  return {(captionEnd + right) / 2, middle};
+}
+
+void WindowTest::Click(QRadioButton* button, BarSpot spot) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, PointOf(*button, spot));
+}
+
 void WindowTest::Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-void WindowTest::ClickRange(int row) {
+void WindowTest::ClickRange(int row, Qt::MouseButton mouseButton, Qt::KeyboardModifiers modifiers) {
   QListWidget* list = Ranges();
   list->scrollToItem(list->item(row));
   const QPoint centre = list->visualItemRect(list->item(row)).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseClick(list->viewport(), mouseButton, modifiers, centre);
 }
 
 void WindowTest::Type(int k, const QString& text) {

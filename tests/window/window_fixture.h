@@ -15,6 +15,10 @@ namespace stereona::window::testing {
 
 using Texts = std::array<QString, 4>;
 
+// Places on an option button's bar that Qt's own radio button would ignore:
+// its last pixel column, and halfway between the caption's end and that.
+enum class BarSpot { FarRight, EmptyMiddle };
+
 // A shown window and the student's ways of using it: clicks, keys, typing.
 class WindowTest : public ::testing::Test {
  protected:
@@ -39,8 +43,11 @@ class WindowTest : public ::testing::Test {
   Texts InputTexts() const;
 
   void Click(QRadioButton* button);
+  void Click(QRadioButton* button, BarSpot spot);
+  static QPoint PointOf(const QRadioButton& button, BarSpot spot);
   void Click(QPushButton* button);
-  void ClickRange(int row);
+  void ClickRange(int row, Qt::MouseButton mouseButton = Qt::LeftButton,
+                  Qt::KeyboardModifiers modifiers = {});
   void Type(int k, const QString& text);
   // Selects a body and an unknown and types the known values (empty: skip).
   void Pose(int body, int unknown, const Texts& known);

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the WebAssembly toolchain if missing and configures the build
+# folder given as $1 (default build-wasm) with emscripten; further arguments
+# go to CMake. Sourced by the scripts that build for WebAssembly, so that
+# NODE_PATH stays set for their builds.
+scripts/install-deps.sh emscripten node-acorn nodejs
+wasm_build_dir=${1:-build-wasm}
+# emscripten runs its JavaScript tools with the node on PATH; a node that is
+# not Debian's finds their modules (acorn) only through NODE_PATH.
+acorn=$(dpkg -L node-acorn | grep '/nodejs/acorn/package.json$')
+NODE_PATH=$(dirname "$(dirname "$acorn")")${NODE_PATH:+:$NODE_PATH}
+export NODE_PATH
+# emcmake's default emulator adds a flag that Node 20 refuses.
+emcmake cmake -S . -B "$wasm_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DSTEREONA_BUILD_WINDOW=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" "${@:2}"

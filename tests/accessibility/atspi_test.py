@@ -1,0 +1,311 @@
+"""The window as a screen reader such as Orca sees it, over AT-SPI.
+
+Started by run-atspi-test.sh inside a private D-Bus session on Xvfb:
+    atspi_test.py PROGRAM GOLDEN_DIR
+Each test class starts the program afresh and ends it. Every wait is bounded,
+so a program that never appears or never answers fails instead of hanging.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+import unittest
+
+import pyatspi
+from gi.repository import Atspi, GLib
+
+PROGRAM = sys.argv[1]
+GOLDEN_DIR = sys.argv[2]
+WAIT_SECONDS = 15
+
+# A D-Bus call to a program that stopped answering fails after 5 s instead
+# of libatspi's 25 s default.
+Atspi.set_timeout(5000, 15000)
+
+CONE = ["V", "H", "R"]
+TRUNCATED_CONE = ["V", "H", "R1", "R2"]
+PARALLELEPIPED = ["V", "a", "b", "c"]
+BODIES = ["конус", "пресечен конус", "пирамида", "пресечена пирамида", "цилиндър",
+          "паралелепипед"]
+RANGES = ["10", "100", "1000", "10000", "100000"]
+OUTPUT_BOX = "Решение"
+CYRILLIC = re.compile("[А-Яа-я]")
+
+
+def wait_for(what, probe):
+    """Polls probe() until it returns something true, for at most WAIT_SECONDS."""
+    deadline = time.monotonic() + WAIT_SECONDS
+    while True:
+        try:
+            value = probe()
+        except (GLib.Error, LookupError):
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"gave up waiting for {what}")
+        time.sleep(0.05)
+
+
+def showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def enabled(accessible):
+    return accessible.getState().contains(pyatspi.STATE_ENABLED)
+
+
+def checked(accessible):
+    return accessible.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def do_action(accessible, name):
+    actions = accessible.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if name not in names:
+        raise AssertionError(f"{accessible.name!r} offers {names}, not {name!r}")
+    actions.doAction(names.index(name))
+
+
+def golden_case(name):
+    """The steps of a golden case and the lines its output box must hold."""
+    with open(os.path.join(GOLDEN_DIR, name + ".golden"), encoding="utf-8", newline="") as file:
+        script, expected = file.read().split("---\n", 1)
+    steps = [line for line in script.splitlines() if line and not line.startswith("#")]
+    return steps, expected.split("\r\n")[:-1]
+
+
+class Program:
+    """The program under test, found on the desktop by its process id."""
+
+    def __init__(self):
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANGUAGE="en")
+        self.process = subprocess.Popen([PROGRAM], env=environment)
+        self.app = wait_for("the program on the AT-SPI desktop", self._find_app)
+        # Always ask the program: a cached name or state would hide a change.
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+        self.window = wait_for("its window", lambda: self.top_level(pyatspi.ROLE_FRAME))
+        wait_for("the reference text", lambda: self.output().characterCount > 0)
+
+    def _find_app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def end(self):
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait(timeout=10)
+
+    def top_level(self, role):
+        return next((child for child in self.app if child is not None and
+                     child.getRole() == role), None)
+
+    def all(self, role, root=None):
+        return pyatspi.findAllDescendants(root or self.window, lambda a: a.getRole() == role)
+
+    def shown(self, role, name):
+        """The one control of this role and name that is on screen."""
+        found = [a for a in self.all(role) if a.name == name and showing(a)]
+        if len(found) != 1:
+            raise LookupError(f"{len(found)} shown controls of role {role} named {name!r}")
+        return found[0]
+
+    def shown_names(self, role):
+        return [a.name for a in self.all(role) if showing(a)]
+
+    def output(self):
+        return self.shown(pyatspi.ROLE_TEXT, OUTPUT_BOX).queryText()
+
+    def output_text(self):
+        text = self.output()
+        return text.getText(0, text.characterCount)
+
+    def panel(self, name):
+        return self.shown(pyatspi.ROLE_PANEL, name)
+
+    def choose(self, panel, name):
+        button = self.shown_in(panel, pyatspi.ROLE_RADIO_BUTTON, name)
+        do_action(button, "Toggle")
+        wait_for(f"{name!r} checked", lambda: checked(button))
+
+    def shown_in(self, panel, role, name):
+        found = [a for a in self.all(role, self.panel(panel)) if a.name == name and showing(a)]
+        if len(found) != 1:
+            raise AssertionError(f"{len(found)} shown controls named {name!r} in {panel!r}")
+        return found[0]
+
+    def inputs(self):
+        """Text2(0) to Text2(3), shown or hidden: the window's first four text boxes."""
+        return [a for a in self.window if a.getRole() == pyatspi.ROLE_TEXT][:4]
+
+    def type(self, inputs):
+        for box, text in zip(self.inputs(), inputs):
+            box.queryEditableText().setTextContents(text)
+
+    def calculate(self):
+        before = self.output_text()
+        do_action(self.shown(pyatspi.ROLE_PUSH_BUTTON, "Изчисли"), "Press")
+        return before
+
+    def lines(self):
+        """The output box read line by line, as a screen reader reads it."""
+        text = self.output()
+        lines, offset = [], 0
+        while offset < text.characterCount and len(lines) < 1000:
+            line, _, end = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
+            lines.append(line.rstrip("\n"))
+            # Qt ends a line before its line break; the next line starts after it.
+            if text.getText(end, end + 1) == "\n":
+                end += 1
+            offset = max(end, offset + 1)
+        return lines
+
+
+class ProgramTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.program = Program()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.end()
+
+
+class WindowAsFound(ProgramTest):
+    """Right after start-up, before anything is done."""
+
+    def test_the_window_is_a_frame_named_by_its_caption(self):
+        self.assertTrue(self.program.window.name.endswith(
+            " -  конус, цилиндър, пирамида и паралелепипед"), self.program.window.name)
+
+    def test_every_shown_control_is_found_by_role_and_bulgarian_name(self):
+        expected = {
+            pyatspi.ROLE_PANEL: ["Вид тяло", "Дължини на страни/радиус"],
+            pyatspi.ROLE_RADIO_BUTTON: BODIES + CONE,
+            pyatspi.ROLE_TEXT: CONE + [OUTPUT_BOX],
+            pyatspi.ROLE_PUSH_BUTTON: ["Изчисли", "Изчисти"],
+            pyatspi.ROLE_LABEL: ["Стереона", "pi = 22/7", "Диапазон"],
+            pyatspi.ROLE_LIST: ["Диапазон"],
+        }
+        for role, names in expected.items():
+            with self.subTest(role=str(role)):
+                self.assertEqual(sorted(self.program.shown_names(role)), sorted(names))
+
+    def test_the_hidden_controls_are_there_but_not_showing(self):
+        # Option2(3), Text2(3) and the spare box Text1(1): present, not shown.
+        self.assertEqual(len(self.program.all(pyatspi.ROLE_RADIO_BUTTON)), 10)
+        self.assertEqual(len(self.program.all(pyatspi.ROLE_TEXT)), 6)
+        hidden = [a for a in self.program.all(pyatspi.ROLE_TEXT) + self.program.all(
+            pyatspi.ROLE_RADIO_BUTTON) if not showing(a)]
+        self.assertEqual(len(hidden), 3)
+
+    def test_the_range_list_holds_its_five_items(self):
+        ranges = self.program.shown(pyatspi.ROLE_LIST, "Диапазон")
+        items = [a for a in ranges if a.getRole() == pyatspi.ROLE_LIST_ITEM]
+        self.assertEqual([a.name for a in items], RANGES)
+        self.assertTrue(items[0].getState().contains(pyatspi.STATE_SELECTED))
+
+    def test_the_output_box_says_what_it_holds(self):
+        box = self.program.shown(pyatspi.ROLE_TEXT, OUTPUT_BOX)
+        self.assertRegex(box.description, CYRILLIC)
+        self.assertGreater(len(box.description), 40)
+        self.assertFalse(box.getState().contains(pyatspi.STATE_EDITABLE))
+        self.assertTrue(self.program.output_text().startswith("Да се реализира проект"))
+
+    def test_the_unknown_s_input_is_disabled(self):
+        self.assertFalse(enabled(self.program.shown(pyatspi.ROLE_TEXT, "V")))
+        self.assertTrue(enabled(self.program.shown(pyatspi.ROLE_TEXT, "H")))
+        self.assertTrue(checked(self.program.shown(pyatspi.ROLE_RADIO_BUTTON, "V")))
+
+
+class ChoosingThroughActions(ProgramTest):
+    """Bodies and unknowns chosen through the Action interface."""
+
+    def test_the_inputs_are_named_after_the_body_s_quantities(self):
+        cases = [("пресечен конус", TRUNCATED_CONE), ("паралелепипед", PARALLELEPIPED),
+                 ("конус", CONE)]
+        for body, quantities in cases:
+            with self.subTest(body=body):
+                self.program.choose("Вид тяло", body)
+                wait_for(f"the inputs of {body}", lambda: sorted(self.program.shown_names(
+                    pyatspi.ROLE_TEXT)) == sorted(quantities + [OUTPUT_BOX]))
+                self.assertEqual(
+                    sorted(self.program.shown_names(pyatspi.ROLE_RADIO_BUTTON)),
+                    sorted(BODIES + quantities))
+
+    def test_choosing_an_unknown_disables_its_input(self):
+        self.program.choose("Вид тяло", "паралелепипед")
+        for unknown in ["b", "c", "V"]:
+            with self.subTest(unknown=unknown):
+                self.program.choose("Дължини на страни/радиус", unknown)
+                wait_for(f"{unknown} disabled",
+                         lambda: not enabled(self.program.shown(pyatspi.ROLE_TEXT, unknown)))
+                others = [q for q in PARALLELEPIPED if q != unknown]
+                for other in others:
+                    self.assertTrue(enabled(self.program.shown(pyatspi.ROLE_TEXT, other)), other)
+
+
+class CalculatingThroughActions(ProgramTest):
+    """Golden cases posed and calculated through AT-SPI and read back line by line."""
+
+    def run_golden(self, name):
+        steps, expected = golden_case(name)
+        quantities = None
+        for step in steps:
+            verb, _, rest = step.partition(" ")
+            if verb == "body":
+                body = BODIES[int(rest)]
+                self.program.choose("Вид тяло", body)
+                quantities = {0: CONE, 1: TRUNCATED_CONE, 5: PARALLELEPIPED}.get(int(rest))
+            elif verb == "unknown":
+                self.program.choose("Дължини на страни/радиус", quantities[int(rest)])
+            elif verb == "inputs":
+                self.program.type(rest.split("|"))
+            elif verb == "calculate":
+                before = self.program.calculate()
+                wait_for("the solution", lambda: self.program.output_text() != before)
+        return expected
+
+    def test_the_whole_solution_is_read_line_by_line(self):
+        for name in ["parallelepiped_volume", "cone_volume", "truncated_cone_radius1"]:
+            with self.subTest(golden=name):
+                expected = self.run_golden(name)
+                self.assertEqual(self.program.lines(), expected)
+                self.assertEqual(self.program.output_text(), "\n".join(expected) + "\n")
+
+
+class FaultThroughActions(ProgramTest):
+    """A floating-point fault, reported in an alert, and the next command."""
+
+    def test_the_fault_is_an_alert_with_its_number_and_description(self):
+        self.program.choose("Вид тяло", "конус")
+        self.program.type(["x", "1E+200", "1E+200", "1"])
+        self.program.calculate()
+        alert = wait_for("the fault message", lambda: self.program.top_level(pyatspi.ROLE_ALERT))
+        texts = [a.name for a in pyatspi.findAllDescendants(
+            alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
+        self.assertTrue(any("6" in t and "Препълване" in t for t in texts), texts)
+
+        # Qt's own button text is Bulgarian too, whatever the locale.
+        ok = pyatspi.findDescendant(alert, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+        self.assertEqual(ok.name, "Добре")
+        do_action(ok, "Press")
+        wait_for("the fault message to close",
+                 lambda: self.program.top_level(pyatspi.ROLE_ALERT) is None)
+
+        self.program.type(["x", "7", "6", "1"])
+        before = self.program.calculate()
+        wait_for("the next solution", lambda: self.program.output_text() != before)
+        self.assertEqual(self.program.lines()[-2], "V = 22 * 7 * 6 * 6 / 21 = 5544 / 21 = 264")
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])
