@@ -14,7 +14,7 @@ packages=(
   qt6-translations-l10n
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
-  emscripten fonts-liberation2 python3-fonttools python3-brotli
+  emscripten node-acorn nodejs fonts-liberation2 python3-fonttools python3-brotli
   chromium chromium-driver python3-selenium
   "$@"
 )
