@@ -11,9 +11,7 @@
 
 namespace {
 
-void UseDecimalSeparator(const std::string& separator) {
-  stereona::SetDecimalSeparator(separator);
-}
+void UseDecimalSeparator(const std::string& separator) { stereona::SetDecimalSeparator(separator); }
 
 }  // namespace
 

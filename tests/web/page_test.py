@@ -5,35 +5,16 @@
 """
 import pathlib
 import sys
-import tempfile
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+from headless_chromium import TIMEOUT, browser
+
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 GOLDEN = pathlib.Path(sys.argv[2])
-TIMEOUT = 15  # seconds for any one wait: nothing may hang CI
-
-
-def browser(width=700, lang="en-US"):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", f"--lang={lang}",
-                     f"--window-size={width},700",
-                     f"--user-data-dir={tempfile.mkdtemp(prefix='stereona-chromium-')}"):
-        options.add_argument(argument)
-    options.add_experimental_option("prefs", {"intl.accept_languages": lang})
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_page_load_timeout(TIMEOUT)
-    driver.set_script_timeout(TIMEOUT)
-    return driver
 
 
 def golden(name):

@@ -1,0 +1,26 @@
+"""Debian's Chromium, headless, through chromedriver, as this machine allows it:
+as root it needs --no-sandbox, and with no network its background services
+must stay off."""
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+TIMEOUT = 15  # seconds for any one wait: nothing may hang CI
+
+
+def browser(width=700, lang="en-US", height=700):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", f"--lang={lang}",
+                     f"--window-size={width},{height}",
+                     f"--user-data-dir={tempfile.mkdtemp(prefix='stereona-chromium-')}"):
+        options.add_argument(argument)
+    options.add_experimental_option("prefs", {"intl.accept_languages": lang})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_page_load_timeout(TIMEOUT)
+    driver.set_script_timeout(TIMEOUT)
+    return driver
