@@ -8,6 +8,7 @@
 
 #include "core/bodies.h"
 #include "drawings/solid_drawing.h"
+#include "qt_bridge/qt_text.h"
 
 namespace {
 
@@ -29,9 +30,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
-    const std::string_view name = stereona::kBodies[body].latinName;
-    const QString path = output.filePath(
-        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) + ".png");
+    const QString path =
+        output.filePath(stereona::ToQString(stereona::kBodies[body].latinName) + ".png");
     if (!stereona::drawings::SolidDrawingImage(body, kDevicePixelRatio).save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 1;

@@ -12,6 +12,7 @@
 #include "core/bodies.h"
 #include "drawings/drawing_style.h"
 #include "drawings/solid_drawing.h"
+#include "qt_bridge/qt_text.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ bool WriteSvg(const QString& path, std::size_t body) {
   svg.setSize(kDrawingSize.toSize());
   svg.setResolution(96);  // the CSS pixel: one logical pixel of the drawing
   svg.setViewBox(QRectF(QPointF(0, 0), kDrawingSize));
-  svg.setTitle(
-      QString::fromUtf8(stereona::kBodies.at(body).caption.data(),
-                        static_cast<qsizetype>(stereona::kBodies.at(body).caption.size())));
+  svg.setTitle(stereona::ToQString(stereona::kBodies.at(body).caption));
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   stereona::drawings::PaintSolidDrawing(painter, static_cast<stereona::BodyIndex>(body),
