@@ -40,9 +40,10 @@ class Form : private Controls {
   // The student's actions. A click on an option button selects it and runs
   // its handler, also when it was selected already; a click on a command
   // button presses it. Choosing a list row makes it current and fills the
-  // inputs, also when it was current already. Typing replaces an input's
-  // text and runs nothing. Actions on a control that is hidden or disabled,
-  // or of the wrong kind, do nothing.
+  // inputs, also when it was current already. A click or a choice on a
+  // control that is hidden or disabled, or of the wrong kind, does nothing.
+  // Typing replaces an input's text, as the face reports it, and runs
+  // nothing; only text boxes take it.
   void Click(ControlIndex control);
   void Click(std::string_view name);
   void Type(ControlIndex control, std::string_view text);
