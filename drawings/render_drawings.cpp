@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include "core/bodies.h"
+#include "drawings/output_folder.h"
 #include "drawings/solid_drawing.h"
 #include "qt_bridge/qt_text.h"
 
@@ -20,18 +21,11 @@ constexpr qreal kDevicePixelRatio = 2;
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const QDir output(QString::fromLocal8Bit(argv[1]));
-  if (!output.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
-    return 1;
-  }
+  const std::optional<QDir> output = stereona::drawings::OutputFolder(argc, argv);
+  if (!output) return argc != 2 ? 2 : 1;  // usage, or a folder that cannot be made
   for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
     const QString path =
-        output.filePath(stereona::ToQString(stereona::kBodies[body].latinName) + ".png");
+        output->filePath(stereona::ToQString(stereona::kBodies[body].latinName) + ".png");
     if (!stereona::drawings::SolidDrawingImage(body, kDevicePixelRatio).save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 1;

@@ -11,6 +11,7 @@
 
 #include "core/bodies.h"
 #include "drawings/drawing_style.h"
+#include "drawings/output_folder.h"
 #include "drawings/solid_drawing.h"
 #include "qt_bridge/qt_text.h"
 
@@ -36,17 +37,10 @@ bool WriteSvg(const QString& path, std::size_t body) {
 int main(int argc, char* argv[]) {
   // The labels are placed by the font's metrics, which need the application.
   const QGuiApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const QDir output(QString::fromLocal8Bit(argv[1]));
-  if (!output.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
-    return 1;
-  }
+  const std::optional<QDir> output = stereona::drawings::OutputFolder(argc, argv);
+  if (!output) return argc != 2 ? 2 : 1;  // usage, or a folder that cannot be made
   for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
-    const QString path = output.filePath(QString::number(body) + QStringLiteral(".svg"));
+    const QString path = output->filePath(QString::number(body) + QStringLiteral(".svg"));
     if (!WriteSvg(path, body)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 1;
