@@ -91,6 +91,8 @@ class Program:
         wait_for("the reference text", lambda: self.output().characterCount > 0)
 
     def _find_app(self):
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended with {self.process.returncode} before it appeared")
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.get_process_id() == self.process.pid:
                 return app

@@ -30,8 +30,11 @@ done
 
 # The server picks a free display itself and writes its number once it
 # accepts connections: no race with another X server starting beside it.
+# -noreset: the AT-SPI client library looks for the bus on the root window
+# and closes its connection again; were that the server's last client, the
+# server would reset, and a program connecting meanwhile is refused.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null; rm -f "$display_file"' EXIT
 for _ in $(seq 100); do
