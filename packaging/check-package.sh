@@ -56,5 +56,7 @@ for icon in /usr/share/icons/hicolor/{32x32/apps/bg.stereona.Stereona.png,scalab
 done
 
 echo "== /usr/bin/stereona under Xvfb"
-QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a packaging/window-mapped.sh /usr/bin/stereona 60
+# -noreset: a probe that looks at the window tree before the program has
+# connected would, as the only client, make the server reset on leaving.
+QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a -s "-noreset" packaging/window-mapped.sh /usr/bin/stereona 60
 echo "== stereona $(dpkg-query -W -f='${Version}' stereona) built, installed and started; it stays installed"

@@ -15,7 +15,7 @@ cmake --build "$build_dir" --parallel "$(nproc)" \
 
 "$build_dir/bench/stereona_core_bench" --benchmark_min_time=0.5
 echo
-xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" env QT_QPA_PLATFORM=xcb \
   "$build_dir/bench/startup_probe" "${STARTUP_RUNS:-15}" \
   "$build_dir/bench/baseline_window" "$build_dir/bench/baseline_text_window" \
   "$build_dir/window/stereona" 2> >(grep -v XDG_RUNTIME_DIR >&2)

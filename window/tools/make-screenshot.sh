@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 tool="${STEREONA_BUILD_DIR:-build}/window/stereona_screenshot"
 output="${1:-docs/window.png}"
 
-xvfb-run --auto-servernum -s "-screen 0 1024x768x24" bash -c '
+xvfb-run --auto-servernum -s "-screen 0 1024x768x24 -noreset" bash -c '
   if command -v icewm >/dev/null; then
     # A title font small enough for the whole caption, and no task bar.
     export ICEWM_PRIVCFG=$(mktemp -d)
