@@ -22,6 +22,8 @@ RangeList::RangeList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::currentRowChanged, this, &RangeList::OnCurrentRowChanged);
   connect(this, &QListWidget::clicked, this, &RangeList::OnClicked);
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &RangeList::OnSelectionChanged);
 }
 
 bool RangeList::viewportEvent(QEvent* event) {
@@ -46,6 +48,16 @@ QItemSelectionModel::SelectionFlags RangeList::selectionCommand(const QModelInde
 void RangeList::OnCurrentRowChanged(int row) {
   changedSincePress_ = true;
   if (row >= 0) emit chosen();  // losing the current item is no choice
+}
+
+void RangeList::OnSelectionChanged(const QItemSelection& selected) {
+  for (const QModelIndex& index : selected.indexes()) {
+    if (index.row() != currentRow()) {
+      setCurrentRow(index.row());  // selects that row alone
+      return;
+    }
+  }
+  if (!selectionModel()->hasSelection() && currentRow() >= 0) setCurrentRow(currentRow());
 }
 
 void RangeList::OnClicked() {

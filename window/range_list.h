@@ -16,6 +16,11 @@ namespace stereona::window {
 // no choice and leaves the list alone. One range is always selected: a
 // Ctrl+click on it chooses it again, as a plain click does, and Ctrl+Space
 // leaves it selected, instead of either clearing the selection.
+//
+// A screen reader's toggle on an item selects its row without making it
+// current (and on the selected row, deselects it); the selection is then
+// brought back into line with the current row, so the toggle chooses the
+// range as a click would.
 class RangeList : public QListWidget {
   Q_OBJECT
 
@@ -34,6 +39,7 @@ class RangeList : public QListWidget {
  private:
   void OnCurrentRowChanged(int row);
   void OnClicked();
+  void OnSelectionChanged(const QItemSelection& selected);
 
   bool changedSincePress_ = false;
 };

@@ -254,6 +254,29 @@ class ChoosingThroughActions(ProgramTest):
                 for other in others:
                     self.assertTrue(enabled(self.program.shown(pyatspi.ROLE_TEXT, other)), other)
 
+    def test_a_range_item_s_toggle_chooses_that_range(self):
+        self.program.choose("Вид тяло", "конус")
+        ranges = self.program.shown(pyatspi.ROLE_LIST, "Диапазон")
+        items = {a.name: a for a in ranges if a.getRole() == pyatspi.ROLE_LIST_ITEM}
+
+        def drawn():
+            """H and R, whole numbers from 1 up to the range."""
+            texts = [box.queryText().getText(0, -1) for box in self.program.inputs()[1:3]]
+            self.assertTrue(all(t.isdigit() for t in texts), texts)
+            return [int(t) for t in texts]
+
+        # Drawn up to 10 at start-up; up to 100000 both stay at 10 or below
+        # once in a hundred million times.
+        cases = [("100000", lambda values: max(values) > 10 and max(values) <= 100000),
+                 ("10", lambda values: max(values) <= 10)]
+        for name, drawn_from_it in cases:
+            with self.subTest(range=name):
+                do_action(items[name], "Toggle")
+                wait_for(f"H and R drawn up to {name}", lambda: drawn_from_it(drawn()))
+                selected = [n for n, a in items.items()
+                            if a.getState().contains(pyatspi.STATE_SELECTED)]
+                self.assertEqual(selected, [name])
+
 
 class CalculatingThroughActions(ProgramTest):
     """Golden cases posed and calculated through AT-SPI and read back line by line."""

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -10,6 +11,17 @@
 // selected.
 namespace stereona::window::testing {
 namespace {
+
+// What a screen reader does with a list item: Qt selects the row without
+// making it current.
+void ToggleThroughAccessibility(QListWidget* list, int row) {
+  QAccessibleInterface* item = QAccessible::queryAccessibleInterface(list)->child(row);
+  ASSERT_NE(item, nullptr);
+  ASSERT_NE(item->actionInterface(), nullptr);
+  ASSERT_TRUE(
+      item->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
 
 struct RangeCase {
   const char* name;
@@ -38,6 +50,10 @@ TEST_F(WindowTest, OnlyTheLeftButtonAndTheKeyboardChooseARangeAndOneStaysSelecte
       {"Ctrl+click on another row", [this] { ClickRange(1, Qt::LeftButton, Qt::ControlModifier); },
        1, 1},
       {"key up", [&] { QTest::keyClick(list, Qt::Key_Up); }, 0, 1},
+      {"a screen reader's toggle on another row", [&] { ToggleThroughAccessibility(list, 3); }, 3,
+       1},
+      {"a screen reader's toggle on the selected row", [&] { ToggleThroughAccessibility(list, 3); },
+       3, 0},
   };
   constexpr std::uint32_t kSeed = 77;
   for (const RangeCase& c : cases) {
