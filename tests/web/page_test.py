@@ -120,8 +120,31 @@ class StartUp(PageTest):
                 self.assertIn(value, range(1, 10 ** (row + 1) + 1))
             self.assertEqual(self.element("Text2(1)").get_attribute("value"), kept)
 
+    def test_arrow_keys_choose_within_a_group(self):
+        def chosen(name):
+            return self.driver.execute_script(
+                "return stereonaForm.state(arguments[0]).selected", name)
 
-class Goldens(PageTest):
+        self.element("Option1(0)").send_keys(Keys.ARROW_DOWN)
+        self.assertTrue(self.element("Option1(1)").is_selected())
+        self.assertTrue(chosen("Option1(1)"))
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "Option1(1)")
+        self.assertEqual(self.element("Option2(3)-caption").text, "R2")
+        self.assertTrue(self.element("Text2(3)").is_displayed())
+        self.driver.execute_script("document.getElementById('Option2(0)').focus()")
+        for key, unknown in [(Keys.ARROW_DOWN, 1), (Keys.ARROW_DOWN, 2), (Keys.ARROW_UP, 1)]:
+            with self.subTest(key=key, unknown=unknown):
+                self.driver.switch_to.active_element.send_keys(key)
+                self.assertTrue(chosen(f"Option2({unknown})"))
+                self.assertFalse(self.element(f"Text2({unknown})").is_enabled())
+                self.assertEqual([self.element(f"Text2({k})").is_enabled() for k in range(4)],
+                                 [k != unknown for k in range(4)])
+
+    def test_enter_on_a_focused_command(self):
+        self.element("Command1(1)").send_keys(Keys.ENTER)
+        self.assertEqual([self.element(f"Text2({k})").get_attribute("value") for k in (1, 2)],
+                         ["", ""])
+
     def check(self, name):
         lines, expected = golden(name)
         self.play(lines)
