@@ -79,6 +79,14 @@ TEST_F(DecimalSeparatorTest, SeparatorMayBeMoreThanOneByte) {
   EXPECT_EQ(NumberText(2.5), "2٫5");
 }
 
+TEST_F(DecimalSeparatorTest, ALongSeparatorStillFitsTheLongestText) {
+  const std::string separator(40, '#');
+  SetDecimalSeparator(separator);
+  EXPECT_EQ(NumberText(-1.23456789012345E-300), "-1" + separator + "23456789012345E-300");
+  EXPECT_EQ(NumberText(-0.000123456789012345), "-0" + separator + "000123456789012345");
+  EXPECT_EQ(NumberText(264), "264");
+}
+
 // The window's toolkit installs the user's locale for the C library, whose
 // decimal point may be ","; the text must not change with it.
 TEST_F(DecimalSeparatorTest, PrintfLocaleDoesNotReachTheText) {
