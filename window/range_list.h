@@ -18,9 +18,9 @@ namespace stereona::window {
 // leaves it selected, instead of either clearing the selection.
 //
 // A screen reader's toggle on an item selects its row without making it
-// current (and on the selected row, deselects it); the selection is then
-// brought back into line with the current row, so the toggle chooses the
-// range as a click would.
+// current (and on the selected row, deselects it). The list then makes the
+// newly selected row current, or selects the current row again, so that the
+// toggle chooses a range as a click does and one range stays selected.
 class RangeList : public QListWidget {
   Q_OBJECT
 
