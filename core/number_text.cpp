@@ -129,15 +129,8 @@ std::string NumberText(double value) {
 
   const RoundedDecimal rounded = RoundToSignificantDigits(std::fabs(value));
   const std::string_view separator = Separator();
-  const std::size_t longest = kLongestWithoutSeparator + separator.size();
-  // Laid out on the stack: the string returned is then the only allocation,
-  // and a short text fits into the string itself.
-  std::array<char, 48> buffer;
-  if (longest <= buffer.size()) {
-    const char* end = Layout(buffer.data(), separator).Write(negative, rounded);
-    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
-  }
-  std::string text(longest, '\0');
+  // Sized for the longest text, then cut to the one written.
+  std::string text(kLongestWithoutSeparator + separator.size(), '\0');
   const char* end = Layout(text.data(), separator).Write(negative, rounded);
   text.resize(static_cast<std::size_t>(end - text.data()));
   return text;
