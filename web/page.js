@@ -301,6 +301,8 @@ function startPage() {
   globalThis.addEventListener('resize', () => fitToViewport(client, facts));
   const first = firstInTabOrder();
   if (first) first.control.focus();
+  wireProblemLink(form);
+  offerInstalling();
   // For the tests and the benchmark: the form, and when the page was ready.
   globalThis.stereonaForm = form;
   document.documentElement.dataset.ready = String(performance.now());
