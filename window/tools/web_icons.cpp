@@ -3,9 +3,11 @@
 //   stereona_web_icons OUTPUT_DIR
 // writes there every icon of the page's table.
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "drawings/output_folder.h"
@@ -20,6 +22,22 @@ namespace {
 // centre at its base's ends, so it stays whole under any mask.
 constexpr double kMaskableShare = 0.8;
 
+// The picture is a few flat colours with smoothed edges between them: its
+// most frequent 256 colours, each pixel mapped to the nearest without
+// dithering, look the same and keep the files small. Qt's own palette would
+// dither the flat areas, which a PNG compresses badly.
+QImage InPalette(const QImage& image) {
+  QHash<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  }
+  QList<QRgb> colours = counts.keys();
+  std::sort(colours.begin(), colours.end(),
+            [&counts](QRgb a, QRgb b) { return counts[a] > counts[b]; });
+  colours.resize(std::min<qsizetype>(colours.size(), 256));
+  return image.convertToFormat(QImage::Format_Indexed8, colours, Qt::AvoidDither);
+}
+
 QImage Icon(int size, double share) {
   using stereona::window::kIconSize;
   QImage canvas(size, size, QImage::Format_RGB32);
@@ -32,9 +50,7 @@ QImage Icon(int size, double share) {
     painter.scale(side / kIconSize, side / kIconSize);
     stereona::window::PaintIcon(painter);
   }
-  // Kept in true colour: the smoothed edges of a large icon have more shades
-  // than a palette holds, and a palette's dithering would double the file.
-  return canvas;
+  return InPalette(canvas);
 }
 
 }  // namespace
@@ -46,7 +62,8 @@ int main(int argc, char* argv[]) {
   for (const stereona::web::PageIcon& icon : stereona::web::kPageIcons) {
     const QString path = output->filePath(
         QString::fromUtf8(icon.file.data(), static_cast<qsizetype>(icon.file.size())));
-    if (!Icon(icon.size, icon.maskable ? kMaskableShare : 1.0).save(path, "PNG")) {
+    // Quality 0: the most compression a PNG has.
+    if (!Icon(icon.size, icon.maskable ? kMaskableShare : 1.0).save(path, "PNG", 0)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 1;
     }
