@@ -87,6 +87,8 @@ function problemLink(form) {
   return `${location.href.split('#')[0]}#${parts.join('&')}`;
 }
 
+let confirmationTimer = 0;
+
 function confirmSharing(note, text, link) {
   note.replaceChildren(text);
   if (link) {
@@ -96,8 +98,9 @@ function confirmSharing(note, text, link) {
     anchor.textContent = link;
     note.append(' ', anchor);
   }
-  clearTimeout(confirmSharing.timer);
-  if (!link) confirmSharing.timer = setTimeout(() => note.replaceChildren(), 4000);
+  // A confirmation goes after a few seconds; a link to copy stays.
+  clearTimeout(confirmationTimer);
+  if (!link) confirmationTimer = setTimeout(() => note.replaceChildren(), 4000);
 }
 
 async function shareProblem(form, note) {
