@@ -4,6 +4,8 @@
 // choose the body, choose the unknown, type each value; nothing is calculated
 // until «Изчисли» is pressed. The names come from the form's state, so a
 // link says exactly what the captions show.
+// (No destructuring in for-of loops here: emscripten's minifier of this
+// version turns it into a syntax error.)
 
 // A longer value is no problem a teacher sends, and is left out.
 const linkValueLimit = 64;
@@ -72,7 +74,6 @@ function problemLink(form) {
   const body = bodySelectors().find((view) => form.state(view.row.name).selected);
   const parts = body ? [`body=${Module.drawingOf(body.row.name)}`] : [];
   const quantities = shownQuantities(form);
-  // Destructuring in these loops would trip the old minifier of emscripten.
   const unknown = quantities.find((quantity) => quantity.unknown);
   if (unknown) parts.push(`unknown=${linkValue(unknown.name)}`);
   for (const quantity of quantities) {
