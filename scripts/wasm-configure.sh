@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Installs the WebAssembly toolchain if missing and configures the build
 # folder given as $1 (default build-wasm) with emscripten; further arguments
-# go to CMake. The page needs the six drawings as SVG and its home-screen
-# icons, which only the native build can paint (Qt does not run in the
-# browser), so those targets are built first. Sourced by the scripts that
-# build for WebAssembly, so that NODE_PATH stays set for their builds.
+# go to CMake. The page needs the six drawings as SVG, which only the native
+# build can paint (Qt does not run in the browser), so that target is built
+# first. Sourced by the scripts that build for WebAssembly, so that NODE_PATH
+# stays set for their builds.
 scripts/install-deps.sh
 wasm_build_dir=${1:-build-wasm}
 native_build_dir=${STEREONA_BUILD_DIR:-build}
 cmake --preset default -B "$native_build_dir" >/dev/null
-cmake --build "$native_build_dir" --target web_drawings web_icons
+cmake --build "$native_build_dir" --target web_drawings
 # emscripten runs its JavaScript tools with the node on PATH; a node that is
 # not Debian's finds their modules (acorn) only through NODE_PATH.
 acorn=$(dpkg -L node-acorn | grep '/nodejs/acorn/package.json$')

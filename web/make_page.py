@@ -4,7 +4,7 @@ drawings of the six bodies, inline so that the page's fonts label them.
 
     make_page.py TEMPLATE OUTPUT FAMILY REGULAR_FONT BOLD_FONT DRAWING...
 
-The drawings are given in body order: the first is body 0's.
+Each drawing is named after the index of its body: 0.svg is body 0's.
 """
 import base64
 import pathlib
@@ -34,7 +34,7 @@ def main():
     page = pathlib.Path(template).read_text(encoding="utf-8")
     faces = "\n".join([font_face(family, regular, "normal"), font_face(family, bold, "bold"),
                        f':root {{ --bundled-font: "{family}"; }}'])
-    inline = "\n".join(drawing(index, path) for index, path in enumerate(drawings))
+    inline = "\n".join(drawing(int(pathlib.Path(path).stem), path) for path in drawings)
     page = page.replace("@@FONT_FACES@@", faces).replace("@@DRAWINGS@@", inline)
     pathlib.Path(output).write_text(page, encoding="utf-8")
 

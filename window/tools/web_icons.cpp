@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "drawings/output_folder.h"
+#include "window/tools/output_folder.h"
 #include "form/back_colour.h"
 #include "web/page_icons.h"
 #include "window/window_icon.h"
@@ -57,7 +57,7 @@ QImage Icon(int size, double share) {
 
 int main(int argc, char* argv[]) {
   const QGuiApplication application(argc, argv);
-  const std::optional<QDir> output = stereona::drawings::OutputFolder(argc, argv);
+  const std::optional<QDir> output = stereona::window::OutputFolder(argc, argv);
   if (!output) return argc != 2 ? 2 : 1;
   for (const stereona::web::PageIcon& icon : stereona::web::kPageIcons) {
     const QString path = output->filePath(
