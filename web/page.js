@@ -233,12 +233,19 @@ function wire(form, view) {
 // each entry that names no word, so that a page and a module that do not
 // speak the same words never start.
 function checkVocabulary(vocabulary) {
+  // Plain objects, not destructured: emscripten's minifier of this version
+  // takes the names bound by a pattern for unused and drops them.
   const tables = [
-    ['kinds', builders, true], ['fonts', fonts, true], ['properties', shows, true],
-    ['kinds', actions, false],
+    { words: 'kinds', table: builders, complete: true },
+    { words: 'fonts', table: fonts, complete: true },
+    { words: 'properties', table: shows, complete: true },
+    { words: 'kinds', table: actions, complete: false },
   ];
   const faults = [];
-  for (const [words, table, complete] of tables) {
+  for (const entry of tables) {
+    const words = entry.words;
+    const table = entry.table;
+    const complete = entry.complete;
     const names = vocabulary[words];
     if (complete) {
       faults.push(...names.filter((name) => !(name in table)).map((name) => `no entry for ${name}`));

@@ -20,11 +20,12 @@ Module.onRuntimeInitialized = () => {
   const agreed = differs(vocabulary);
   if (agreed) failures.push(`the page and the module: ${agreed}`);
   for (const words of ['kinds', 'fonts', 'properties']) {
-    const added = { ...vocabulary, [words]: [...vocabulary[words], 'Unheard'] };
+    // Object.assign, not spread syntax, which this emscripten's minifier cannot walk.
+    const added = Object.assign({}, vocabulary, { [words]: [...vocabulary[words], 'Unheard'] });
     if (!differs(added).includes('no entry for Unheard')) {
       failures.push(`a new word among the ${words} went unnoticed`);
     }
-    const dropped = { ...vocabulary, [words]: vocabulary[words].slice(1) };
+    const dropped = Object.assign({}, vocabulary, { [words]: vocabulary[words].slice(1) });
     if (!differs(dropped).includes(`${vocabulary[words][0]} is not one of the form's ${words}`)) {
       failures.push(`an entry for a word the form dropped from its ${words} went unnoticed`);
     }
