@@ -1,15 +1,18 @@
 #!/usr/bin/python3
-"""Page ready in headless Chromium from file://, and served once and then
-started from the service worker's cache with the server gone: the time from
-navigation start to the start-up state shown, as the page itself reports it,
-over several fresh loads; and the size of what a school has to copy.
+"""Page ready in headless Chromium from file://: the time from navigation start
+to the start-up state shown, as the page itself reports it, over several
+fresh loads, on a desktop and on an emulated phone (360 x 740, touch), the
+phone also with its CPU slowed down four times as a low-end one is; and the
+size of what a school has to copy. Each page is loaded from file:// and, served
+once until its service worker is active, from the worker's cache with the
+server gone. Given several pages (a build before and after a change), their
+loads take turns, so that both see the same machine.
 
-    page_ready.py PAGE [RUNS] [SCREENSHOT.png]
+    page_ready.py [--runs N] [--screenshot FILE.png] PAGE...
 """
+import argparse
 import gzip
-import json
 import pathlib
-import re
 import statistics
 import sys
 
@@ -18,46 +21,79 @@ from headless_chromium import TIMEOUT, browser  # noqa: E402
 from local_server import LocalServer  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
-page = pathlib.Path(sys.argv[1]).resolve()
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+# name, viewport, CPU slowdown
+SETTINGS = [
+    ("desktop 560 x 600", {"width": 560, "height": 600, "mobile": False}, 1),
+    ("phone 360 x 740", {"width": 360, "height": 740, "mobile": True}, 1),
+    ("phone 360 x 740, CPU / 4", {"width": 360, "height": 740, "mobile": True}, 4),
+]
+# The build's own files beside the page, which are not copied with it.
+NOT_THE_PAGE = {"CMakeFiles", "fonts", "tests", "tools", "CTestTestfile.cmake",
+                "cmake_install.cmake"}
 
 
-def ready_times(driver, address):
-    times = []
-    for _ in range(runs):
-        driver.get(address)
-        ready = WebDriverWait(driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
-        times.append(float(ready))
-    return times
+def emulate(driver, viewport, slowdown):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {**viewport, "deviceScaleFactor": 1})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": viewport["mobile"], "maxTouchPoints": 5})
+    driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
 
 
-def from_cache(driver):
-    """Served once until the worker is active, then loaded with the server gone."""
+def ready_time(driver, address):
+    driver.get(address)
+    return float(WebDriverWait(driver, TIMEOUT).until(
+        lambda d: d.execute_script("return document.documentElement.dataset.ready")))
+
+
+def from_the_workers_cache(driver, page):
+    """The address of the page served once, its worker active, the server gone."""
     server = LocalServer(page.parent)
     driver.get(server.url + page.name)
     WebDriverWait(driver, TIMEOUT).until(lambda d: d.execute_async_script(
         "navigator.serviceWorker.ready.then((r) => arguments[0](r.active.state))") == "activated")
     server.stop()
-    return ready_times(driver, server.url + page.name)
+    return server.url + page.name
 
 
-driver = browser(width=560, height=600)
-try:
-    modes = {"file://": ready_times(driver, page.as_uri()), "worker's cache": from_cache(driver)}
-    if len(sys.argv) > 3:
-        driver.save_screenshot(sys.argv[3])
-finally:
-    driver.quit()
+def page_files(page):
+    return [f for f in page.parent.rglob("*")
+            if f.is_file() and not NOT_THE_PAGE & set(f.relative_to(page.parent).parts)]
 
-for mode, times in modes.items():
-    print(f"page ready from {mode}: median {statistics.median(times):.1f} ms, "
-          f"min {min(times):.1f} ms over {runs} loads")
-# Everything a phone keeps: what the worker holds, and the worker.
-files = [page.parent / name for name in json.loads(re.search(
-    r"const FILES = (.*);", (page.parent / "stereona-worker.js").read_text()).group(1))]
-files.append(page.parent / "stereona-worker.js")
-raw = sum(f.stat().st_size for f in files)
-packed = sum(len(gzip.compress(f.read_bytes(), 9)) for f in files)
-print(f"page, script, manifest, icons and worker: {raw / 1024:.0f} KiB, "
-      f"gzip -9 {packed / 1024:.0f} KiB")
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--screenshot")
+    parser.add_argument("pages", nargs="+", type=lambda p: pathlib.Path(p).resolve())
+    options = parser.parse_args()
+    driver = browser(width=560, height=600)
+    try:
+        sources = {str(page): page.as_uri() for page in options.pages}
+        for page in options.pages:
+            sources[f"{page}, from the worker's cache"] = from_the_workers_cache(driver, page)
+        for name, viewport, slowdown in SETTINGS:
+            emulate(driver, viewport, slowdown)
+            times = {source: [] for source in sources}
+            for _ in range(options.runs):
+                for source, address in sources.items():
+                    times[source].append(ready_time(driver, address))
+            for source, taken in times.items():
+                print(f"page ready, {name}: median {statistics.median(taken):.1f} ms, "
+                      f"min {min(taken):.1f} ms over {options.runs} loads  ({source})")
+        if options.screenshot:
+            emulate(driver, SETTINGS[0][1], 1)
+            ready_time(driver, options.pages[-1].as_uri())
+            driver.save_screenshot(options.screenshot)
+    finally:
+        driver.quit()
+    for page in options.pages:
+        files = page_files(page)
+        raw = sum(f.stat().st_size for f in files)
+        packed = sum(len(gzip.compress(f.read_bytes(), 9)) for f in files)
+        print(f"the page's folder, {len(files)} files: {raw / 1024:.0f} KiB, "
+              f"gzip -9 {packed / 1024:.0f} KiB  ({page.parent})")
+
+
+if __name__ == "__main__":
+    main()

@@ -233,8 +233,6 @@ function wire(form, view) {
 // each entry that names no word, so that a page and a module that do not
 // speak the same words never start.
 function checkVocabulary(vocabulary) {
-  // Plain objects, not destructured: emscripten's minifier of this version
-  // takes the names bound by a pattern for unused and drops them.
   const tables = [
     { words: 'kinds', table: builders, complete: true },
     { words: 'fonts', table: fonts, complete: true },
@@ -242,12 +240,13 @@ function checkVocabulary(vocabulary) {
     { words: 'kinds', table: actions, complete: false },
   ];
   const faults = [];
+  // No destructuring here: emscripten's minifier drops the loop variable of
+  // a destructured entry and then cannot parse its own output.
   for (const entry of tables) {
     const words = entry.words;
     const table = entry.table;
-    const complete = entry.complete;
     const names = vocabulary[words];
-    if (complete) {
+    if (entry.complete) {
       faults.push(...names.filter((name) => !(name in table)).map((name) => `no entry for ${name}`));
     }
     faults.push(...Object.keys(table).filter((key) => !names.includes(key))

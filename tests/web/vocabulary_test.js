@@ -20,7 +20,7 @@ Module.onRuntimeInitialized = () => {
   const agreed = differs(vocabulary);
   if (agreed) failures.push(`the page and the module: ${agreed}`);
   for (const words of ['kinds', 'fonts', 'properties']) {
-    // Object.assign, not spread syntax, which this emscripten's minifier cannot walk.
+    // Object.assign, not spread: emscripten's optimizer cannot read object spread.
     const added = Object.assign({}, vocabulary, { [words]: [...vocabulary[words], 'Unheard'] });
     if (!differs(added).includes('no entry for Unheard')) {
       failures.push(`a new word among the ${words} went unnoticed`);
