@@ -5,8 +5,8 @@ the media condition of the wide arrangement, from the window's size.
 
     make_page.py TEMPLATE OUTPUT WIDTH HEIGHT FAMILY REGULAR_FONT BOLD_FONT DRAWING...
 
-WIDTH and HEIGHT are the window's client area in CSS pixels. The drawings
-are given in body order: the first is body 0's.
+WIDTH and HEIGHT are the window's client area in CSS pixels. Each drawing is
+named after the index of its body: 0.svg is body 0's.
 """
 import base64
 import pathlib
@@ -45,7 +45,7 @@ def main():
     page = pathlib.Path(template).read_text(encoding="utf-8")
     faces = "\n".join([font_face(family, regular, "normal"), font_face(family, bold, "bold"),
                        f':root {{ --bundled-font: "{family}"; }}'])
-    inline = "\n".join(drawing(index, path) for index, path in enumerate(drawings))
+    inline = "\n".join(drawing(int(pathlib.Path(path).stem), path) for path in drawings)
     page = page.replace("@@FONT_FACES@@", faces).replace("@@DRAWINGS@@", inline)
     page = page.replace("@@WIDE@@", wide_condition(width, height))
     pathlib.Path(output).write_text(page, encoding="utf-8")

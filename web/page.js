@@ -10,6 +10,11 @@ function windowFonts(facts) {
   return `"${facts.fontFamily}", "Liberation Serif", var(--bundled-font), serif`;
 }
 
+// The page's tables are keyed by the names of the form's words
+// (Module.vocabulary()): kinds of control, fonts and properties. Each must
+// have exactly one entry per word; checkVocabulary says where one is missing
+// or stale.
+
 // What each kind of control is made of: `box` is placed and coloured,
 // `control` carries the id and the value, `caption` shows the caption.
 const builders = {
@@ -76,7 +81,12 @@ const builders = {
   },
 };
 
-const fontSizes = { Window: 'fontPoints', List: 'listFontPoints', Bold: 'fontPoints' };
+// Each font of the layout: the window fact that gives its size, its weight.
+const fonts = {
+  Window: { points: 'fontPoints', weight: 'normal' },
+  List: { points: 'listFontPoints', weight: 'normal' },
+  Bold: { points: 'fontPoints', weight: 'bold' },
+};
 
 function buildView(row, facts) {
   const view = builders[row.kind](row);
@@ -87,8 +97,8 @@ function buildView(row, facts) {
   for (const key of ['left', 'top', 'width', 'height']) {
     view.box.style.setProperty(`--${key}`, `${row[key]}px`);
   }
-  view.box.style.setProperty('--font-size', `${facts[fontSizes[row.font]]}pt`);
-  view.box.style.fontWeight = row.font === 'Bold' ? 'bold' : 'normal';
+  view.box.style.setProperty('--font-size', `${facts[fonts[row.font].points]}pt`);
+  view.box.style.fontWeight = fonts[row.font].weight;
   if (row.toolTip) view.box.title = row.toolTip;
   if (row.accessibleName) view.control.setAttribute('aria-label', row.accessibleName);
   if (row.accessibleDescription) {
@@ -100,40 +110,38 @@ function buildView(row, facts) {
 // The controls by name, with their elements.
 const views = new Map();
 
-function show(form, name, property) {
-  const view = views.get(name);
-  const state = form.state(name);
-  switch (property) {
-    case 'Caption':
-      if (view.caption) view.caption.textContent = state.caption;
-      break;
-    case 'Text':
-      if ('value' in view.control && view.control.value !== state.text) {
-        view.control.value = state.text;
-      }
-      if (view.row.kind === 'MultiLineTextBox') announceLater(view.control);
-      break;
-    case 'Visible':
-      view.box.hidden = !state.visible;
-      break;
-    case 'Enabled':
-      if ('disabled' in view.control) view.control.disabled = !state.enabled;
-      break;
-    case 'Selected':
-      if (view.control.type === 'radio') view.control.checked = state.selected;
-      if (state.selected) showBodyDrawing(name);
-      break;
-    case 'Colour':
-      view.box.style.backgroundColor = state.back;
-      break;
-    case 'CurrentRow':
-      if (view.row.kind === 'ListBox') showCurrentRow(view.control, state.currentRow);
-      break;
-  }
-}
+// How each property of the form's state is shown on a control's elements.
+const shows = {
+  Caption(view, state) {
+    if (view.caption) view.caption.textContent = state.caption;
+  },
+  Text(view, state) {
+    if ('value' in view.control && view.control.value !== state.text) {
+      view.control.value = state.text;
+    }
+    if (view.row.kind === 'MultiLineTextBox') announceLater(view.control);
+  },
+  Visible(view, state) {
+    view.box.hidden = !state.visible;
+  },
+  Enabled(view, state) {
+    if ('disabled' in view.control) view.control.disabled = !state.enabled;
+  },
+  Selected(view, state) {
+    if (view.control.type === 'radio') view.control.checked = state.selected;
+    if (state.selected) showBodyDrawing(view.row.name);
+  },
+  Colour(view, state) {
+    view.box.style.backgroundColor = state.back;
+  },
+  CurrentRow(view, state) {
+    if (view.row.kind === 'ListBox') showCurrentRow(view.control, state.currentRow);
+  },
+};
 
-const allProperties = ['Caption', 'Text', 'Visible', 'Enabled', 'Selected', 'Colour',
-  'CurrentRow'];
+function show(form, name, property) {
+  shows[property](views.get(name), form.state(name));
+}
 
 // The current row marked for the eye and for a screen reader, and kept in
 // view where the list scrolls (the wide arrangement's short list box).
@@ -155,11 +163,11 @@ function showCurrentRow(list, row) {
 
 // A phone has no hover: the narrow arrangement shows the selected body's
 // drawing under the bodies (the wide one hides it and keeps the tooltip).
-const bodyDrawing = document.createElement('figure');
+let bodyDrawing = null;
 
 function showBodyDrawing(name) {
   const body = Module.drawingOf(name);
-  if (body < 0) return;
+  if (body < 0 || !bodyDrawing) return;
   bodyDrawing.replaceChildren(document.getElementById(`drawing-${body}`).content.cloneNode(true));
 }
 
@@ -181,12 +189,6 @@ function announce() {
   if (!control) return;
   const lines = control.value.split('\n').filter((line) => line.trim());
   document.getElementById('Announcement').textContent = lines[lines.length - 1] || '';
-}
-
-function showAll(form) {
-  for (const name of views.keys()) {
-    for (const property of allProperties) show(form, name, property);
-  }
 }
 
 // An error thrown here must not unwind through the form's C++ frames: it is
@@ -267,25 +269,50 @@ function wireDrawing(view, body) {
   view.control.addEventListener('blur', close);
 }
 
+// What the student does to each kind of control that takes actions; the
+// other kinds take none.
+const actions = {
+  OptionButton: wireOption,
+  CommandButton(form, view) {
+    view.control.addEventListener('click', () => form.click(view.row.name));
+  },
+  TextBox(form, view) {
+    view.control.addEventListener('input', () => form.type(view.row.name, view.control.value));
+  },
+  ListBox: wireList,
+};
+
 function wire(form, view) {
-  const name = view.row.name;
-  const control = view.control;
-  switch (view.row.kind) {
-    case 'OptionButton':
-      wireOption(form, view);
-      break;
-    case 'CommandButton':
-      control.addEventListener('click', () => form.click(name));
-      break;
-    case 'TextBox':
-      control.addEventListener('input', () => form.type(name, control.value));
-      break;
-    case 'ListBox':
-      wireList(form, view);
-      break;
-  }
-  const body = Module.drawingOf(name);
+  const wireActions = actions[view.row.kind];
+  if (wireActions) wireActions(form, view);
+  const body = Module.drawingOf(view.row.name);
   if (body >= 0) wireDrawing(view, body);
+}
+
+// Throws, naming each word of the form that a table has no entry for and
+// each entry that names no word, so that a page and a module that do not
+// speak the same words never start.
+function checkVocabulary(vocabulary) {
+  const tables = [
+    { words: 'kinds', table: builders, complete: true },
+    { words: 'fonts', table: fonts, complete: true },
+    { words: 'properties', table: shows, complete: true },
+    { words: 'kinds', table: actions, complete: false },
+  ];
+  const faults = [];
+  // No destructuring here: emscripten's minifier drops the loop variable of
+  // a destructured entry and then cannot parse its own output.
+  for (const entry of tables) {
+    const words = entry.words;
+    const table = entry.table;
+    const names = vocabulary[words];
+    if (entry.complete) {
+      faults.push(...names.filter((name) => !(name in table)).map((name) => `no entry for ${name}`));
+    }
+    faults.push(...Object.keys(table).filter((key) => !names.includes(key))
+      .map((key) => `${key} is not one of the form's ${words}`));
+  }
+  if (faults.length > 0) throw new Error(`the page and the module differ: ${faults.join('; ')}`);
 }
 
 function labelControls() {
@@ -322,6 +349,7 @@ function buildWindow(facts) {
 function addBodyDrawing() {
   const body = [...views.values()].find((view) => Module.drawingOf(view.row.name) >= 0);
   if (!body) return;
+  bodyDrawing = document.createElement('figure');
   bodyDrawing.id = 'BodyDrawing';
   bodyDrawing.setAttribute('aria-hidden', 'true');
   views.get(body.row.container).box.after(bodyDrawing);
@@ -341,18 +369,19 @@ function firstInTabOrder() {
 }
 
 function startPage() {
+  checkVocabulary(Module.vocabulary());
   const separator = decimalSeparatorOfBrowser();
   if (separator) Module.useDecimalSeparator(separator);
   const facts = Module.windowFacts();
   document.title = facts.caption;
   const client = buildWindow(facts);
   const form = new Module.Form();
-  form.load();
-  showAll(form);
   form.setListener({
     controlChanged: guarded((name, property) => show(form, name, property)),
     faultRaised: guarded(showFault),
   });
+  form.reportAll();
+  form.load();
   for (const view of views.values()) wire(form, view);
   wireFaultMessage();
   document.getElementById('page').prepend(client);
