@@ -47,6 +47,7 @@ struct LayoutRow {
   std::string_view labelledBy = {};
   std::string_view accessibleName = {};
   std::string_view accessibleDescription = {};
+  bool heading = false;  // the window's title, which heads it for a screen reader
 };
 
 // A control is known by its row in the table.
@@ -120,7 +121,16 @@ inline constexpr auto kLayout = std::to_array<LayoutRow>({
      kCalculateBack, 0, true, "Представя уравнението в каноничен вид"},
     {"Command1(1)", ControlKind::CommandButton, "", "Изчисти", 3360, 2400, 1335, 375, kClearBack, 3,
      true, "Инициализира - изтрива всички въведени данни"},
-    {"Label1(0)", ControlKind::Label, "", "Стереона", 1680, 0, 4935, 375, kTitleBack, 2},
+    {.name = "Label1(0)",
+     .kind = ControlKind::Label,
+     .text = "Стереона",
+     .left = 1680,
+     .top = 0,
+     .width = 4935,
+     .height = 375,
+     .back = kTitleBack,
+     .tabIndex = 2,
+     .heading = true},
     {.name = "Label1(1)",
      .kind = ControlKind::Label,
      .text = kPiLabel,

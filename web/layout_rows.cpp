@@ -48,6 +48,7 @@ val RowObject(const form::LayoutRow& row) {
   object.set("labelledBy", Text(row.labelledBy));
   object.set("accessibleName", Text(row.accessibleName));
   object.set("accessibleDescription", Text(row.accessibleDescription));
+  object.set("heading", row.heading);
   return object;
 }
 

@@ -9,7 +9,8 @@ namespace stereona::web {
 
 // One object per row of the layout table, in table order: name, kind,
 // container, text, left, top, width, height, back, tabIndex, visible,
-// toolTip, font, items, labelledBy, accessibleName, accessibleDescription.
+// toolTip, font, items, labelledBy, accessibleName, accessibleDescription,
+// heading.
 emscripten::val LayoutRows();
 
 // name, caption, width, height, back, fontFamily, fontPoints, listFontPoints.

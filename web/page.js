@@ -24,21 +24,24 @@ const builders = {
     box.append(legend);
     return { box, control: box, caption: legend };
   },
+  // The whole bar is the button's target: its label fills the box.
   OptionButton(row) {
     const box = document.createElement('div');
     box.className = 'option';
+    const bar = document.createElement('label');
     const control = document.createElement('input');
     control.type = 'radio';
     control.name = row.container;
-    const caption = document.createElement('label');
-    caption.htmlFor = row.name;
+    const caption = document.createElement('span');
     caption.id = `${row.name}-caption`;
-    box.append(control, caption);
+    bar.append(control, caption);
+    box.append(bar);
     return { box, control, caption };
   },
   TextBox(row) {
     const control = document.createElement('input');
     control.type = 'text';
+    control.inputMode = 'decimal';
     control.autocomplete = 'off';
     control.spellcheck = false;
     return { box: control, control };
@@ -55,14 +58,25 @@ const builders = {
     return { box: control, control, caption: control };
   },
   Label(row) {
-    const control = document.createElement('div');
+    const control = document.createElement(row.heading ? 'h1' : 'div');
     control.className = 'label';
     return { box: control, control, caption: control };
   },
+  // A list box of its own rather than a <select>, which phones show as a
+  // drop-down and which cannot lay its rows out side by side.
   ListBox(row) {
-    const control = document.createElement('select');
-    control.size = row.items.length;
-    for (const item of row.items) control.add(new Option(item, item));
+    const control = document.createElement('div');
+    control.className = 'list';
+    control.setAttribute('role', 'listbox');
+    control.tabIndex = 0;
+    row.items.forEach((item, index) => {
+      const option = document.createElement('div');
+      option.id = `${row.name}-${index}`;
+      option.setAttribute('role', 'option');
+      option.setAttribute('aria-selected', 'false');
+      option.textContent = item;
+      control.append(option);
+    });
     return { box: control, control };
   },
 };
@@ -79,23 +93,16 @@ function buildView(row, facts) {
   view.row = row;
   view.box.classList.add('box');
   view.control.id = row.name;
-  Object.assign(view.box.style, {
-    left: `${row.left}px`,
-    top: `${row.top}px`,
-    width: `${row.width}px`,
-    height: `${row.height}px`,
-    fontSize: `${facts[fonts[row.font].points]}pt`,
-    fontWeight: fonts[row.font].weight,
-  });
+  // The wide arrangement places the box from these; the narrow one flows.
+  for (const key of ['left', 'top', 'width', 'height']) {
+    view.box.style.setProperty(`--${key}`, `${row[key]}px`);
+  }
+  view.box.style.setProperty('--font-size', `${facts[fonts[row.font].points]}pt`);
+  view.box.style.fontWeight = fonts[row.font].weight;
   if (row.toolTip) view.box.title = row.toolTip;
   if (row.accessibleName) view.control.setAttribute('aria-label', row.accessibleName);
   if (row.accessibleDescription) {
     view.control.setAttribute('aria-description', row.accessibleDescription);
-  }
-  if (view.control.matches('input, select, textarea, button')) {
-    // Positive indices put the controls in the table's order, before
-    // anything else on the page.
-    view.control.tabIndex = row.tabIndex + 1;
   }
   return view;
 }
@@ -112,6 +119,7 @@ const shows = {
     if ('value' in view.control && view.control.value !== state.text) {
       view.control.value = state.text;
     }
+    if (view.row.kind === 'MultiLineTextBox') announceLater(view.control);
   },
   Visible(view, state) {
     view.box.hidden = !state.visible;
@@ -121,17 +129,66 @@ const shows = {
   },
   Selected(view, state) {
     if (view.control.type === 'radio') view.control.checked = state.selected;
+    if (state.selected) showBodyDrawing(view.row.name);
   },
   Colour(view, state) {
     view.box.style.backgroundColor = state.back;
   },
   CurrentRow(view, state) {
-    if (view.control.tagName === 'SELECT') view.control.selectedIndex = state.currentRow;
+    if (view.row.kind === 'ListBox') showCurrentRow(view.control, state.currentRow);
   },
 };
 
 function show(form, name, property) {
   shows[property](views.get(name), form.state(name));
+}
+
+// The current row marked for the eye and for a screen reader, and kept in
+// view where the list scrolls (the wide arrangement's short list box).
+function showCurrentRow(list, row) {
+  [...list.children].forEach((option, index) => {
+    option.setAttribute('aria-selected', String(index === row));
+  });
+  const current = list.children[row];
+  if (!current) {
+    list.removeAttribute('aria-activedescendant');
+    return;
+  }
+  list.setAttribute('aria-activedescendant', current.id);
+  if (list.scrollHeight > list.clientHeight) {
+    const bottom = current.offsetTop + current.offsetHeight - list.clientHeight;
+    list.scrollTop = Math.min(Math.max(list.scrollTop, bottom), current.offsetTop);
+  }
+}
+
+// A phone has no hover: the narrow arrangement shows the selected body's
+// drawing under the bodies (the wide one hides it and keeps the tooltip).
+let bodyDrawing = null;
+
+function showBodyDrawing(name) {
+  const body = Module.drawingOf(name);
+  if (body < 0 || !bodyDrawing) return;
+  bodyDrawing.replaceChildren(document.getElementById(`drawing-${body}`).content.cloneNode(true));
+}
+
+// After a calculation a screen reader hears the last line of the output (the
+// result, the message or the refusal) once the form's call has returned; a
+// fault is told by its dialog instead.
+let announcing = false;
+let pendingAnnouncement = null;
+
+function announceLater(control) {
+  if (!announcing) return;
+  if (!pendingAnnouncement) queueMicrotask(announce);
+  pendingAnnouncement = control;
+}
+
+function announce() {
+  const control = pendingAnnouncement;
+  pendingAnnouncement = null;
+  if (!control) return;
+  const lines = control.value.split('\n').filter((line) => line.trim());
+  document.getElementById('Announcement').textContent = lines[lines.length - 1] || '';
 }
 
 // An error thrown here must not unwind through the form's C++ frames: it is
@@ -147,6 +204,7 @@ function guarded(action) {
 }
 
 function showFault(fault) {
+  pendingAnnouncement = null;
   const dialog = document.getElementById('FaultMessage');
   document.getElementById('FaultText').textContent = fault.message;
   if (!dialog.open) dialog.showModal();
@@ -173,23 +231,25 @@ function wireOption(form, view) {
   });
 }
 
+// A click on a row chooses it, on the current row it fills again; the arrow
+// keys, Home and End choose as a list box's do.
+const listMoves = { ArrowUp: -1, ArrowLeft: -1, ArrowDown: 1, ArrowRight: 1 };
+
 function wireList(form, view) {
   const name = view.row.name;
   const list = view.control;
-  // A change of row fills; a click on the current row fills again.
-  let changedByPointer = false;
-  list.addEventListener('pointerdown', () => { changedByPointer = false; });
-  list.addEventListener('change', () => {
-    changedByPointer = true;
-    if (list.selectedIndex < 0) {
-      show(form, name, 'CurrentRow');
-    } else {
-      form.chooseRow(name, list.selectedIndex);
-    }
+  const rows = list.children.length;
+  list.addEventListener('click', (event) => {
+    const index = [...list.children].indexOf(event.target.closest('[role=option]'));
+    if (index >= 0) form.chooseRow(name, index);
   });
-  list.addEventListener('click', () => {
-    if (!changedByPointer && list.selectedIndex >= 0) form.chooseRow(name, list.selectedIndex);
-    changedByPointer = false;
+  list.addEventListener('keydown', (event) => {
+    const current = form.state(name).currentRow;
+    const targets = { Home: 0, End: rows - 1 };
+    const row = event.key in listMoves ? current + listMoves[event.key] : targets[event.key];
+    if (row === undefined) return;
+    event.preventDefault();
+    if (row >= 0 && row < rows && row !== current) form.chooseRow(name, row);
   });
 }
 
@@ -268,32 +328,31 @@ function buildWindow(facts) {
   const client = document.createElement('div');
   client.className = 'window';
   client.id = facts.name;
-  Object.assign(client.style, {
-    width: `${facts.width}px`,
-    height: `${facts.height}px`,
-    backgroundColor: facts.back,
-    fontFamily: windowFonts(facts),
-    fontSize: `${facts.fontPoints}pt`,
-  });
-  document.documentElement.style.setProperty('--window-fonts', windowFonts(facts));
+  client.style.backgroundColor = facts.back;
+  const root = document.documentElement.style;
+  root.setProperty('--window-width', `${facts.width}px`);
+  root.setProperty('--window-height', `${facts.height}px`);
+  root.setProperty('--window-fonts', windowFonts(facts));
   for (const row of Module.layoutRows()) {
     const view = buildView(row, facts);
     views.set(row.name, view);
     const container = row.container ? views.get(row.container).box : client;
-    container.append(view.box);
+    // The title heads the document, whatever its row in the table.
+    if (row.heading) container.prepend(view.box); else container.append(view.box);
   }
+  addBodyDrawing();
   labelControls();
   return client;
 }
 
-// The whole window scaled down to a narrower viewport, never scrolled
-// sideways; never scaled up.
-function fitToViewport(client, facts) {
-  const page = document.getElementById('page');
-  const scale = Math.min(1, document.documentElement.clientWidth / facts.width);
-  client.style.transform = scale < 1 ? `scale(${scale})` : '';
-  page.style.width = `${facts.width * scale}px`;
-  page.style.height = `${facts.height * scale}px`;
+// The place of the selected body's drawing: after the frame of the bodies.
+function addBodyDrawing() {
+  const body = [...views.values()].find((view) => Module.drawingOf(view.row.name) >= 0);
+  if (!body) return;
+  bodyDrawing = document.createElement('figure');
+  bodyDrawing.id = 'BodyDrawing';
+  bodyDrawing.setAttribute('aria-hidden', 'true');
+  views.get(body.row.container).box.after(bodyDrawing);
 }
 
 function decimalSeparatorOfBrowser() {
@@ -302,9 +361,10 @@ function decimalSeparatorOfBrowser() {
   return decimal ? decimal.value : null;
 }
 
+// The control the window focuses first, by the table's tab order.
 function firstInTabOrder() {
-  const controls = [...views.values()].filter((view) => view.control.tabIndex > 0);
-  controls.sort((a, b) => a.control.tabIndex - b.control.tabIndex);
+  const controls = [...views.values()].filter((view) => view.control.tabIndex >= 0);
+  controls.sort((a, b) => a.row.tabIndex - b.row.tabIndex);
   return controls.find((view) => !view.box.hidden && !view.control.disabled);
 }
 
@@ -324,11 +384,11 @@ function startPage() {
   form.load();
   for (const view of views.values()) wire(form, view);
   wireFaultMessage();
-  document.getElementById('page').append(client);
-  fitToViewport(client, facts);
-  globalThis.addEventListener('resize', () => fitToViewport(client, facts));
+  document.getElementById('page').prepend(client);
   const first = firstInTabOrder();
-  if (first) first.control.focus();
+  // On a phone the first control may be below the fold: the page stays at its top.
+  if (first) first.control.focus({ preventScroll: true });
+  announcing = true;
   wireProblemLink(form);
   offerInstalling();
   // For the tests and the benchmark: the form, and when the page was ready.
