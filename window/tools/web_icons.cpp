@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "window/tools/output_folder.h"
 #include "form/back_colour.h"
 #include "web/page_icons.h"
+#include "window/tools/output_folder.h"
 #include "window/window_icon.h"
 
 namespace {
