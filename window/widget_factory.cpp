@@ -44,14 +44,6 @@ QWidget* MakeListBox(const LayoutRow& row, QWidget* parent) {
 
 QWidget* MakeCommandButton(const LayoutRow& row, QWidget* parent) {
   auto* button = new CommandButton(ToQString(row.text), parent);
-  // Desktop styles draw buttons from their theme and at best tint them; the
-  // face must be the button's own solid colour, raised, and sunken when down.
-  const QString face = ToQColor(row.back).name();
-  button->setStyleSheet(
-      QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                     " QPushButton:pressed { border-style: inset; }"
-                     " QPushButton:focus { border-color: %1; outline: 1px dotted black; }")
-          .arg(face));
   button->setAccessibleName(button->text());
   return button;
 }
