@@ -23,8 +23,8 @@ class QtBulgarianOnDemand : public QTranslator {
  public:
   explicit QtBulgarianOnDemand(QString directory, QObject* parent = nullptr);
 
-  // Whether the file is missing; Qt's own files are never empty, so there
-  // is no need to read it to know.
+  // Empty only when the file is missing: Qt's own files are never empty,
+  // so the file need not be read to know.
   [[nodiscard]] bool isEmpty() const override;
   [[nodiscard]] QString translate(const char* context, const char* sourceText,
                                   const char* disambiguation, int n) const override;

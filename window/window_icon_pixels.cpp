@@ -1,14 +1,17 @@
+#include "window/window_icon.h"
+
 #include <QPixmap>
 #include <array>
-
-#include "window/window_icon.h"
+#include <cstddef>
 
 namespace stereona::window {
 namespace {
 
+constexpr std::size_t kIconPixelCount = static_cast<std::size_t>(kIconSize) * kIconSize;
+
 // IconImage() as the build drew it. Painting it here would bring the
 // antialiasing painter into memory before the window is even shown.
-constexpr std::array<QRgb, kIconSize* kIconSize> kIconPixels = {
+constexpr std::array<QRgb, kIconPixelCount> kIconPixels = {
 #include "window_icon_pixels.inc"
 };
 
