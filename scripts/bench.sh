@@ -29,6 +29,6 @@ echo "calculate command, WebAssembly under Node $(node --version) (same loop):"
 node build-wasm/bench/calculation_loop.js
 
 echo
-echo "the page in headless Chromium from file:// (median of ${PAGE_RUNS:-15} loads):"
+echo "the page in headless Chromium from file://, desktop and emulated phone:"
 cmake --build build-wasm --parallel "$(nproc)" --target stereona_page >/dev/null
-/usr/bin/python3 bench/page_ready.py build-wasm/web/stereona.html "${PAGE_RUNS:-15}"
+/usr/bin/python3 bench/page_ready.py --runs "${PAGE_RUNS:-15}" build-wasm/web/stereona.html

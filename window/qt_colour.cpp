@@ -1,4 +1,4 @@
-#include "window/back_colour.h"
+#include "window/qt_colour.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
