@@ -7,6 +7,25 @@
 #include "window/stereo_calc.h"
 #include "window/window_font.h"
 
+namespace {
+
+// Sets the desktop's font back as the application's after the window is
+// built with its own (see main), and has every widget made meanwhile
+// resolve its font again: one that follows the application's font, such as
+// a menu or a dialog, takes the desktop's as it would have; the window and
+// its controls keep the window's font. QGuiApplication's setter, because
+// QApplication's would also drop the fonts a desktop theme gives to widget
+// classes.
+void RestoreApplicationFont(const QFont& desktopFont) {
+  QGuiApplication::setFont(desktopFont);
+  QEvent fontChange(QEvent::ApplicationFontChange);
+  for (QWidget* widget : QApplication::allWidgets()) {
+    QCoreApplication::sendEvent(widget, &fontChange);
+  }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Lets Wayland desktops match the window to its launcher and icon.
@@ -16,14 +35,11 @@ int main(int argc, char* argv[]) {
   stereona::window::UseDecimalSeparatorOf(QLocale::system());
   // Qt lays out each new text box once in the application's font before the
   // box takes the window's; with the desktop's font as the application's,
-  // that alone would load a second font at start-up. The window is built
-  // with its own font as the application's, and the desktop's comes back
-  // for menus, tooltips and message boxes. (QGuiApplication's setter:
-  // QApplication's would also drop the desktop's fonts for widget classes.)
+  // that alone would load a second font at start-up.
   const QFont desktopFont = QGuiApplication::font();
   QGuiApplication::setFont(stereona::window::WindowFont().resolve(desktopFont));
   stereona::window::StereoCalc window;
-  QGuiApplication::setFont(desktopFont);
+  RestoreApplicationFont(desktopFont);
   window.show();
   return QApplication::exec();
 }
