@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 #include "form/back_colour.h"
 
@@ -64,7 +63,5 @@ QImage IconImage() {
   }
   return canvas.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
 }
-
-QIcon WindowIcon() { return QIcon(QPixmap::fromImage(IconImage())); }
 
 }  // namespace stereona::window

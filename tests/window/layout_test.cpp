@@ -12,6 +12,7 @@
 #include "form/reference_text.h"
 #include "qt_bridge/qt_text.h"
 #include "tests/window/window_fixture.h"
+#include "window/window_icon.h"
 
 // The window as the student first sees it.
 namespace stereona::window::testing {
@@ -41,6 +42,9 @@ TEST_F(WindowTest, WindowIsFixedCentredCaptionedAndHasItsIcon) {
   for (int y = 0; y < icon.height(); ++y)
     for (int x = 0; x < icon.width(); ++x) colours.insert(icon.pixel(x, y));
   EXPECT_TRUE(colours.size() > 2 && colours.size() <= 256) << colours.size();
+  // The title bar takes the pixels the build drew: they must be the drawing's.
+  EXPECT_EQ(icon.convertToFormat(QImage::Format_RGB32),
+            IconImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(WindowTest, CaptionsAndListItemsAfterStartUp) {

@@ -34,14 +34,14 @@ QStringList MenuTexts(QWidget& box) {
 class QtBulgarian : public WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(LoadQtBulgarian(translator_, QtTranslationsDirectory()))
+    ASSERT_FALSE(translator_.isEmpty())
         << "qtbase_bg.qm missing from " << QtTranslationsDirectory().toStdString();
     QCoreApplication::installTranslator(&translator_);
     WindowTest::SetUp();
   }
   void TearDown() override { QCoreApplication::removeTranslator(&translator_); }
 
-  QTranslator translator_;
+  QtBulgarianOnDemand translator_{QtTranslationsDirectory()};
 };
 
 TEST_F(QtBulgarian, ContextMenusOfTheInputsAndTheOutputBoxAreBulgarian) {
