@@ -16,7 +16,9 @@ function windowFonts(facts) {
 // or stale.
 
 // What each kind of control is made of: `box` is placed and coloured,
-// `control` carries the id and the value, `caption` shows the caption.
+// `control` carries the id and the value, `caption` shows the caption;
+// `showRow` shows a list's current row, and a view that `announces` has its
+// new text read out.
 const builders = {
   Frame(row) {
     const box = document.createElement('fieldset');
@@ -50,7 +52,7 @@ const builders = {
     const control = document.createElement('textarea');
     control.readOnly = true;
     control.spellcheck = false;
-    return { box: control, control };
+    return { box: control, control, announces: true };
   },
   CommandButton(row) {
     const control = document.createElement('button');
@@ -77,7 +79,7 @@ const builders = {
       option.textContent = item;
       control.append(option);
     });
-    return { box: control, control };
+    return { box: control, control, showRow: (index) => showCurrentRow(control, index) };
   },
 };
 
@@ -119,7 +121,7 @@ const shows = {
     if ('value' in view.control && view.control.value !== state.text) {
       view.control.value = state.text;
     }
-    if (view.row.kind === 'MultiLineTextBox') announceLater(view.control);
+    if (view.announces) announceLater(view.control);
   },
   Visible(view, state) {
     view.box.hidden = !state.visible;
@@ -135,7 +137,7 @@ const shows = {
     view.box.style.backgroundColor = state.back;
   },
   CurrentRow(view, state) {
-    if (view.row.kind === 'ListBox') showCurrentRow(view.control, state.currentRow);
+    if (view.showRow) view.showRow(state.currentRow);
   },
 };
 

@@ -38,7 +38,8 @@ function shownQuantities(form) {
   const quantities = [];
   for (const input of views.values()) {
     const selector = views.get(input.row.labelledBy);
-    if (input.row.kind !== 'TextBox' || !selector || selector.row.kind !== 'OptionButton') continue;
+    // Only a quantity's input is labelled by an option button: its selector.
+    if (!selector || selector.control.type !== 'radio') continue;
     const state = form.state(selector.row.name);
     if (!state.visible || !state.caption) continue;
     quantities.push({ name: state.caption, selector, input, unknown: state.selected });
