@@ -71,6 +71,13 @@ std::string Preformatted(std::string_view lines) {
   return html;
 }
 
+std::string KeptTogether(std::string_view html) {
+  std::string kept = "<div style=\"page-break-inside: avoid\">\n";
+  kept += html;
+  kept += "</div>\n";
+  return kept;
+}
+
 void OrderedList::AddItem(std::string_view html) {
   items_ += "<li style=\"page-break-inside: avoid\">";
   items_ += html;

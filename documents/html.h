@@ -25,8 +25,13 @@ std::string Paragraph(std::string_view text);
 // them.
 std::string Preformatted(std::string_view lines);
 
-// An ordered list of items given as HTML already: each item is kept on one
-// printed page where the renderer can do that.
+// Elements given as HTML that are kept on one printed page where the
+// renderer can do that (a browser can, Qt's text document breaks anywhere).
+std::string KeptTogether(std::string_view html);
+
+// An ordered list of items given as inline HTML (no blocks: Qt's text
+// document makes each line of a block inside an item an item of its own);
+// each item is kept on one printed page where the renderer can do that.
 class OrderedList {
  public:
   void AddItem(std::string_view html);

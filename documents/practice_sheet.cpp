@@ -15,17 +15,18 @@ std::string VariantPages(const SheetOptions& options, int variant,
   const std::string sheet =
       "№ " + std::to_string(options.sheetNumber) + ", вариант " + std::to_string(variant);
   OrderedList statements;
-  OrderedList key;
-  for (const PracticeProblem& problem : problems) {
-    statements.AddItem(Escaped(ProblemSentence(problem)));
-    key.AddItem(Preformatted(problem.solution));
+  std::string key;
+  for (std::size_t n = 0; n < problems.size(); ++n) {
+    statements.AddItem(Escaped(ProblemSentence(problems[n])));
+    key += KeptTogether(Heading(3, "Задача " + std::to_string(n + 1)) +
+                        Preformatted(problems[n].solution));
   }
-  std::string html = Heading(1, "Лист за упражнения " + sheet, variant > 1);
+  std::string html = Heading(2, "Лист за упражнения " + sheet, variant > 1);
   html += Paragraph(kPupilLine);
   html += Paragraph("Навсякъде " + std::string(kPiLabel) + ".");
   html += statements.Html();
   html += Heading(2, "Отговори: лист " + sheet, true);
-  html += key.Html();
+  html += key;
   return html;
 }
 

@@ -3,8 +3,8 @@
 
 #include "window/accessible_window.h"
 #include "window/decimal_separator.h"
+#include "window/main_window.h"
 #include "window/qt_translation.h"
-#include "window/stereo_calc.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
   stereona::window::UseQtBulgarian(application);
   stereona::window::PresentMainWindowAsWindow();
   stereona::window::UseDecimalSeparatorOf(QLocale::system());
-  stereona::window::StereoCalc window;
+  stereona::window::MainWindow window;
   window.show();
   return QApplication::exec();
 }
