@@ -1,10 +1,14 @@
 #!/usr/bin/python3
 """Page ready in headless Chromium from file://: the time from navigation start
 to the start-up state shown, as the page itself reports it, over several
-fresh loads; and the size of what a school has to copy.
+fresh loads, on a desktop and on an emulated phone (360 x 740, touch), the
+phone also with its CPU slowed down four times as a low-end one is; and the
+size of what a school has to copy. Given several pages (a build before and
+after a change), their loads take turns, so that both see the same machine.
 
-    page_ready.py PAGE [RUNS] [SCREENSHOT.png]
+    page_ready.py [--runs N] [--screenshot FILE.png] PAGE...
 """
+import argparse
 import gzip
 import pathlib
 import statistics
@@ -14,24 +18,65 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" 
 from headless_chromium import TIMEOUT, browser  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
-page = pathlib.Path(sys.argv[1]).resolve()
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
-driver = browser(width=560, height=600)
-try:
-    times = []
-    for _ in range(runs):
-        driver.get(page.as_uri())
-        ready = WebDriverWait(driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
-        times.append(float(ready))
-    if len(sys.argv) > 3:
-        driver.save_screenshot(sys.argv[3])
-finally:
-    driver.quit()
+# name, viewport, CPU slowdown
+SETTINGS = [
+    ("desktop 560 x 600", {"width": 560, "height": 600, "mobile": False}, 1),
+    ("phone 360 x 740", {"width": 360, "height": 740, "mobile": True}, 1),
+    ("phone 360 x 740, CPU / 4", {"width": 360, "height": 740, "mobile": True}, 4),
+]
+# The build's own files beside the page, which are not copied with it.
+NOT_THE_PAGE = {"CMakeFiles", "fonts", "tests", "CTestTestfile.cmake", "cmake_install.cmake"}
 
-files = [page, page.with_suffix(".js")]
-raw = sum(f.stat().st_size for f in files)
-packed = sum(len(gzip.compress(f.read_bytes(), 9)) for f in files)
-print(f"page ready: median {statistics.median(times):.1f} ms, "
-      f"min {min(times):.1f} ms over {runs} loads")
-print(f"page and script: {raw / 1024:.0f} KiB, gzip -9 {packed / 1024:.0f} KiB")
+
+def emulate(driver, viewport, slowdown):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {**viewport, "deviceScaleFactor": 1})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": viewport["mobile"], "maxTouchPoints": 5})
+    driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
+
+
+def ready_time(driver, page):
+    driver.get(page.as_uri())
+    return float(WebDriverWait(driver, TIMEOUT).until(
+        lambda d: d.execute_script("return document.documentElement.dataset.ready")))
+
+
+def page_files(page):
+    return [f for f in page.parent.rglob("*")
+            if f.is_file() and not NOT_THE_PAGE & set(f.relative_to(page.parent).parts)]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--screenshot")
+    parser.add_argument("pages", nargs="+", type=lambda p: pathlib.Path(p).resolve())
+    options = parser.parse_args()
+    driver = browser(width=560, height=600)
+    try:
+        for name, viewport, slowdown in SETTINGS:
+            emulate(driver, viewport, slowdown)
+            times = {page: [] for page in options.pages}
+            for _ in range(options.runs):
+                for page in options.pages:
+                    times[page].append(ready_time(driver, page))
+            for page, taken in times.items():
+                print(f"page ready, {name}: median {statistics.median(taken):.1f} ms, "
+                      f"min {min(taken):.1f} ms over {options.runs} loads  ({page})")
+        if options.screenshot:
+            emulate(driver, SETTINGS[0][1], 1)
+            ready_time(driver, options.pages[-1])
+            driver.save_screenshot(options.screenshot)
+    finally:
+        driver.quit()
+    for page in options.pages:
+        files = page_files(page)
+        raw = sum(f.stat().st_size for f in files)
+        packed = sum(len(gzip.compress(f.read_bytes(), 9)) for f in files)
+        print(f"the page's folder, {len(files)} files: {raw / 1024:.0f} KiB, "
+              f"gzip -9 {packed / 1024:.0f} KiB  ({page.parent})")
+
+
+if __name__ == "__main__":
+    main()

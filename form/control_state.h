@@ -3,6 +3,7 @@
 #include <string>
 
 #include "form/back_colour.h"
+#include "form/vocabulary.h"
 
 namespace stereona::form {
 
@@ -17,8 +18,5 @@ struct ControlState {
   BackColour back = 0;
   int currentRow = -1;  // the list's current item, -1 for none
 };
-
-// The property of a control that a change notification names.
-enum class Property { Caption, Text, Visible, Enabled, Selected, Colour, CurrentRow };
 
 }  // namespace stereona::form

@@ -33,6 +33,12 @@ Form::Form(SeedSource seed)
       seed_(seed),
       calculator_(*this, BodySolvers(), std::string(ReferenceText())) {}
 
+void Form::ReportAll() {
+  for (ControlIndex control = 0; control < kControlCount; ++control) {
+    for (const auto& property : kProperties) Notify(control, property.word);
+  }
+}
+
 void Form::Click(ControlIndex control) {
   if (control >= kControlCount) return;
   const ControlState& state = states_[control];

@@ -20,8 +20,9 @@ using SeedSource = std::uint32_t (*)();
 // The window Stereo_Calc without a toolkit: the state of its controls, the
 // handlers of its control arrays, the random sequence and the calculator.
 //
-// A face builds its controls from kLayout, shows State() as it is, listens,
-// calls Form_Load() once, and then forwards the student's actions. Every
+// A face builds its controls from kLayout, listens, asks for ReportAll() to
+// show the state as it is, calls Form_Load() once, and then forwards the
+// student's actions. Every
 // handler runs to its end inside the call that raised it; a control selected
 // from code runs its handler at once, nested in the statement that selected
 // it, and only when its selection changes.
@@ -32,6 +33,10 @@ class Form : private Controls {
   Form& operator=(const Form&) = delete;
 
   void SetListener(FormListener* listener) noexcept { listener_ = listener; }
+
+  // Reports every property of every control to the listener, as if each had
+  // just changed: how a face shows the whole state, the first one included.
+  void ReportAll();
 
   // Start-up: seeds the sequence, chooses the first range, the cone and the
   // volume as unknown.

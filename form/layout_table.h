@@ -7,6 +7,7 @@
 
 #include "core/bodies.h"
 #include "form/back_colour.h"
+#include "form/vocabulary.h"
 
 // The window's 24 controls as they stand when it is created, before start-up
 // labels and fills them. Every face builds its controls from this table.
@@ -29,17 +30,6 @@ inline constexpr std::string_view kFontFamily = "Times New Roman";
 inline constexpr double kFontPoints = 12.0;      // the window's, and the drawings' labels
 inline constexpr double kListFontPoints = 9.75;  // the range list's
 
-enum class ControlKind {
-  Frame,
-  OptionButton,
-  TextBox,
-  MultiLineTextBox,
-  CommandButton,
-  Label,
-  ListBox
-};
-enum class FontKind { Window, List, Bold };
-
 struct LayoutRow {
   std::string_view name;  // with its index, as the handlers know it: "Text2(0)"
   ControlKind kind;
@@ -57,17 +47,17 @@ struct LayoutRow {
   std::string_view labelledBy = {};
   std::string_view accessibleName = {};
   std::string_view accessibleDescription = {};
+  bool heading = false;  // the window's title, which heads it for a screen reader
 };
 
 // A control is known by its row in the table.
 using ControlIndex = std::size_t;
 
-inline constexpr std::size_t kControlCount = 24;
 inline constexpr std::array<std::string_view, 5> kRanges = {"10", "100", "1000", "10000", "100000"};
 
 // Captions of the body selectors and the pi label come from the body table,
 // the one place that names the bodies.
-inline constexpr std::array<LayoutRow, kControlCount> kLayout = {{
+inline constexpr auto kLayout = std::to_array<LayoutRow>({
     {"Frame1", ControlKind::Frame, "", "Вид тяло", 120, 480, 2895, 2175, kFormBack, 16},
     {"Option1(0)", ControlKind::OptionButton, "Frame1", kBodies[0].caption, 240, 300, 2535, 300,
      kOptionBack, 17},
@@ -131,7 +121,16 @@ inline constexpr std::array<LayoutRow, kControlCount> kLayout = {{
      kCalculateBack, 0, true, "Представя уравнението в каноничен вид"},
     {"Command1(1)", ControlKind::CommandButton, "", "Изчисти", 3360, 2400, 1335, 375, kClearBack, 3,
      true, "Инициализира - изтрива всички въведени данни"},
-    {"Label1(0)", ControlKind::Label, "", "Стереона", 1680, 0, 4935, 375, kTitleBack, 2},
+    {.name = "Label1(0)",
+     .kind = ControlKind::Label,
+     .text = "Стереона",
+     .left = 1680,
+     .top = 0,
+     .width = 4935,
+     .height = 375,
+     .back = kTitleBack,
+     .tabIndex = 2,
+     .heading = true},
     {.name = "Label1(1)",
      .kind = ControlKind::Label,
      .text = kPiLabel,
@@ -176,7 +175,9 @@ inline constexpr std::array<LayoutRow, kControlCount> kLayout = {{
      "Неприятното в това да си първият, направил нещо по правилния начин, е, че никой не "
      "оценява колко трудно е било. \r\n",
      960, 5400, 8775, 1215, kBoxBack, 9, false, "Извежда входните данни и крайните резултати"},
-}};
+});
+
+inline constexpr std::size_t kControlCount = kLayout.size();
 
 // The row of the control named `name`, or kControlCount for none.
 constexpr ControlIndex IndexOf(std::string_view name) {
@@ -186,22 +187,69 @@ constexpr ControlIndex IndexOf(std::string_view name) {
   return kControlCount;
 }
 
-// The rows of an array's members "Array(0)", "Array(1)", ... in index order.
+// Whether `name` is member k of `array`: "Array(k)". Control arrays here
+// have at most ten members, so the index is one digit.
+constexpr bool IsMember(std::string_view name, std::string_view array, std::size_t k) {
+  const std::array<char, 3> index = {'(', static_cast<char>('0' + k), ')'};
+  return name.size() == array.size() + 3 && name.starts_with(array) &&
+         name.substr(array.size()) == std::string_view(index.data(), index.size());
+}
+
+// How many members "Array(0)", "Array(1)", ... the table has, counted from 0
+// up to the first index it lacks.
+constexpr std::size_t MemberCount(std::string_view array) {
+  std::size_t count = 0;
+  for (bool found = true; found && count < 10;) {
+    found = false;
+    for (const LayoutRow& row : kLayout) found = found || IsMember(row.name, array, count);
+    if (found) ++count;
+  }
+  return count;
+}
+
+// The rows of an array's members "Array(0)", "Array(1)", ... in index order;
+// kControlCount stands for a member the table lacks.
 template <std::size_t N>
 constexpr std::array<ControlIndex, N> MembersOf(std::string_view array) {
   std::array<ControlIndex, N> members{};
   for (std::size_t k = 0; k < N; ++k) {
-    // Control arrays here have at most ten members: one digit.
-    const std::array<char, 3> index = {'(', static_cast<char>('0' + k), ')'};
+    members[k] = kControlCount;
     for (ControlIndex i = 0; i < kControlCount; ++i) {
-      const std::string_view name = kLayout[i].name;
-      if (name.size() == array.size() + 3 && name.starts_with(array) &&
-          name.substr(array.size()) == std::string_view(index.data(), index.size())) {
-        members[k] = i;
-      }
+      if (IsMember(kLayout[i].name, array, k)) members[k] = i;
     }
   }
   return members;
 }
+
+template <std::size_t N>
+constexpr bool AllInTable(const std::array<ControlIndex, N>& members) {
+  for (const ControlIndex member : members) {
+    if (member >= kControlCount) return false;
+  }
+  return true;
+}
+
+// Whether a layout can be built as it stands: every row names a control, no
+// two rows the same one, every container is a frame that comes before the
+// controls it holds (so that a face can build the rows in order), and every
+// control named as a label is in the table.
+constexpr bool IsWholeTable(std::span<const LayoutRow> rows) {
+  const auto rowOf = [rows](std::string_view name) {
+    std::size_t i = 0;
+    while (i < rows.size() && rows[i].name != name) ++i;
+    return i;
+  };
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const LayoutRow& row = rows[i];
+    if (row.name.empty() || rowOf(row.name) != i) return false;
+    if (!row.container.empty()) {
+      const std::size_t container = rowOf(row.container);
+      if (container >= i || rows[container].kind != ControlKind::Frame) return false;
+    }
+    if (!row.labelledBy.empty() && rowOf(row.labelledBy) >= rows.size()) return false;
+  }
+  return true;
+}
+static_assert(IsWholeTable(kLayout));
 
 }  // namespace stereona::form

@@ -2,10 +2,15 @@
 # Builds the calculation, the form and the page with emscripten into
 # build-wasm/ and runs their tests through CTest: under Node the golden files
 # byte for byte and the number service tables (the WebAssembly C library
-# differs from the native one), and the page in headless Chromium.
+# differs from the native one), and the page in headless Chromium, into which
+# the test injects axe-core at the version tests/web/axe/package-lock.json
+# pins, installed here from npm into the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${STEREONA_WASM_BUILD_DIR:-build-wasm}
 source scripts/wasm-configure.sh "$build_dir"
 cmake --build "$build_dir" --parallel "$(nproc)"
+mkdir -p "$build_dir/axe"
+cp tests/web/axe/package.json tests/web/axe/package-lock.json "$build_dir/axe/"
+npm ci --prefix "$build_dir/axe" --no-audit --no-fund --loglevel=error
 ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)"

@@ -19,11 +19,13 @@ EMSCRIPTEN_BINDINGS(stereona) {
   using stereona::web::WebForm;
   emscripten::function("layoutRows", &stereona::web::LayoutRows);
   emscripten::function("windowFacts", &stereona::web::WindowFacts);
+  emscripten::function("vocabulary", &stereona::web::Vocabulary);
   emscripten::function("drawingOf", &stereona::web::DrawingOf);
   emscripten::function("useDecimalSeparator", &UseDecimalSeparator);
   emscripten::class_<WebForm>("Form")
       .constructor<>()
       .function("setListener", &WebForm::SetListener)
+      .function("reportAll", &WebForm::ReportAll)
       .function("load", &WebForm::Load)
       .function("click", &WebForm::Click)
       .function("type", &WebForm::Type)

@@ -5,6 +5,7 @@
 
 #include "form/control_arrays.h"
 #include "form/layout_table.h"
+#include "form/vocabulary.h"
 #include "web/css_colour.h"
 
 namespace stereona::web {
@@ -15,36 +16,11 @@ using emscripten::val;
 // embind hands a std::string to JavaScript as UTF-8.
 val Text(std::string_view text) { return val(std::string(text)); }
 
-const char* KindName(form::ControlKind kind) {
-  switch (kind) {
-    case form::ControlKind::Frame:
-      return "Frame";
-    case form::ControlKind::OptionButton:
-      return "OptionButton";
-    case form::ControlKind::TextBox:
-      return "TextBox";
-    case form::ControlKind::MultiLineTextBox:
-      return "MultiLineTextBox";
-    case form::ControlKind::CommandButton:
-      return "CommandButton";
-    case form::ControlKind::Label:
-      return "Label";
-    case form::ControlKind::ListBox:
-      return "ListBox";
-  }
-  return "";
-}
-
-const char* FontName(form::FontKind font) {
-  switch (font) {
-    case form::FontKind::Window:
-      return "Window";
-    case form::FontKind::List:
-      return "List";
-    case form::FontKind::Bold:
-      return "Bold";
-  }
-  return "";
+template <typename Word, std::size_t N>
+val Names(const std::array<form::Named<Word>, N>& table) {
+  val names = val::array();
+  for (const auto& word : table) names.call<void>("push", Text(word.name));
+  return names;
 }
 
 val Items(const form::LayoutRow& row) {
@@ -56,7 +32,7 @@ val Items(const form::LayoutRow& row) {
 val RowObject(const form::LayoutRow& row) {
   val object = val::object();
   object.set("name", Text(row.name));
-  object.set("kind", val(KindName(row.kind)));
+  object.set("kind", Text(form::NameOf(row.kind)));
   object.set("container", Text(row.container));
   object.set("text", Text(row.text));
   object.set("left", form::Pixels(row.left));
@@ -67,11 +43,12 @@ val RowObject(const form::LayoutRow& row) {
   object.set("tabIndex", row.tabIndex);
   object.set("visible", row.visible);
   object.set("toolTip", Text(row.toolTip));
-  object.set("font", val(FontName(row.font)));
+  object.set("font", Text(form::NameOf(row.font)));
   object.set("items", Items(row));
   object.set("labelledBy", Text(row.labelledBy));
   object.set("accessibleName", Text(row.accessibleName));
   object.set("accessibleDescription", Text(row.accessibleDescription));
+  object.set("heading", row.heading);
   return object;
 }
 
@@ -94,6 +71,14 @@ val WindowFacts() {
   facts.set("fontPoints", form::kFontPoints);
   facts.set("listFontPoints", form::kListFontPoints);
   return facts;
+}
+
+val Vocabulary() {
+  val vocabulary = val::object();
+  vocabulary.set("kinds", Names(form::kControlKinds));
+  vocabulary.set("fonts", Names(form::kFontKinds));
+  vocabulary.set("properties", Names(form::kProperties));
+  return vocabulary;
 }
 
 int DrawingOf(const std::string& control) {

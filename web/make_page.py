@@ -1,10 +1,12 @@
 #!/usr/bin/python3
-"""Fills the page template with the bundled fonts, as data: URLs, and the
-drawings of the six bodies, inline so that the page's fonts label them.
+"""Fills the page template with the bundled fonts, as data: URLs, the
+drawings of the six bodies, inline so that the page's fonts label them, and
+the media condition of the wide arrangement, from the window's size.
 
-    make_page.py TEMPLATE OUTPUT FAMILY REGULAR_FONT BOLD_FONT DRAWING...
+    make_page.py TEMPLATE OUTPUT WIDTH HEIGHT FAMILY REGULAR_FONT BOLD_FONT DRAWING...
 
-The drawings are given in body order: the first is body 0's.
+WIDTH and HEIGHT are the window's client area in CSS pixels. Each drawing is
+named after the index of its body: 0.svg is body 0's.
 """
 import base64
 import pathlib
@@ -13,6 +15,10 @@ import sys
 
 # The first four bytes of a web font say which it is.
 MEDIA_TYPES = {b"wOF2": "font/woff2", b"wOFF": "font/woff"}
+
+# The window is laid out as drawn once the viewport holds it this much
+# larger: its 20 px option bars are then at least 25 px high.
+WIDE_SCALE = 1.25
 
 
 def font_face(family, path, weight):
@@ -29,13 +35,19 @@ def drawing(index, path):
     return f'<template id="drawing-{index}">{svg.strip()}</template>'
 
 
+def wide_condition(width, height):
+    return (f"(min-width: {float(width) * WIDE_SCALE:g}px) and "
+            f"(min-height: {float(height) * WIDE_SCALE:g}px)")
+
+
 def main():
-    template, output, family, regular, bold, *drawings = sys.argv[1:]
+    template, output, width, height, family, regular, bold, *drawings = sys.argv[1:]
     page = pathlib.Path(template).read_text(encoding="utf-8")
     faces = "\n".join([font_face(family, regular, "normal"), font_face(family, bold, "bold"),
                        f':root {{ --bundled-font: "{family}"; }}'])
-    inline = "\n".join(drawing(index, path) for index, path in enumerate(drawings))
+    inline = "\n".join(drawing(int(pathlib.Path(path).stem), path) for path in drawings)
     page = page.replace("@@FONT_FACES@@", faces).replace("@@DRAWINGS@@", inline)
+    page = page.replace("@@WIDE@@", wide_condition(width, height))
     pathlib.Path(output).write_text(page, encoding="utf-8")
 
 

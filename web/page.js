@@ -10,6 +10,11 @@ function windowFonts(facts) {
   return `"${facts.fontFamily}", "Liberation Serif", var(--bundled-font), serif`;
 }
 
+// The page's tables are keyed by the names of the form's words
+// (Module.vocabulary()): kinds of control, fonts and properties. Each must
+// have exactly one entry per word; checkVocabulary says where one is missing
+// or stale.
+
 // What each kind of control is made of: `box` is placed and coloured,
 // `control` carries the id and the value, `caption` shows the caption.
 const builders = {
@@ -19,21 +24,24 @@ const builders = {
     box.append(legend);
     return { box, control: box, caption: legend };
   },
+  // The whole bar is the button's target: its label fills the box.
   OptionButton(row) {
     const box = document.createElement('div');
     box.className = 'option';
+    const bar = document.createElement('label');
     const control = document.createElement('input');
     control.type = 'radio';
     control.name = row.container;
-    const caption = document.createElement('label');
-    caption.htmlFor = row.name;
+    const caption = document.createElement('span');
     caption.id = `${row.name}-caption`;
-    box.append(control, caption);
+    bar.append(control, caption);
+    box.append(bar);
     return { box, control, caption };
   },
   TextBox(row) {
     const control = document.createElement('input');
     control.type = 'text';
+    control.inputMode = 'decimal';
     control.autocomplete = 'off';
     control.spellcheck = false;
     return { box: control, control };
@@ -50,42 +58,51 @@ const builders = {
     return { box: control, control, caption: control };
   },
   Label(row) {
-    const control = document.createElement('div');
+    const control = document.createElement(row.heading ? 'h1' : 'div');
     control.className = 'label';
     return { box: control, control, caption: control };
   },
+  // A list box of its own rather than a <select>, which phones show as a
+  // drop-down and which cannot lay its rows out side by side.
   ListBox(row) {
-    const control = document.createElement('select');
-    control.size = row.items.length;
-    for (const item of row.items) control.add(new Option(item, item));
+    const control = document.createElement('div');
+    control.className = 'list';
+    control.setAttribute('role', 'listbox');
+    control.tabIndex = 0;
+    row.items.forEach((item, index) => {
+      const option = document.createElement('div');
+      option.id = `${row.name}-${index}`;
+      option.setAttribute('role', 'option');
+      option.setAttribute('aria-selected', 'false');
+      option.textContent = item;
+      control.append(option);
+    });
     return { box: control, control };
   },
 };
 
-const fontSizes = { Window: 'fontPoints', List: 'listFontPoints', Bold: 'fontPoints' };
+// Each font of the layout: the window fact that gives its size, its weight.
+const fonts = {
+  Window: { points: 'fontPoints', weight: 'normal' },
+  List: { points: 'listFontPoints', weight: 'normal' },
+  Bold: { points: 'fontPoints', weight: 'bold' },
+};
 
 function buildView(row, facts) {
   const view = builders[row.kind](row);
   view.row = row;
   view.box.classList.add('box');
   view.control.id = row.name;
-  Object.assign(view.box.style, {
-    left: `${row.left}px`,
-    top: `${row.top}px`,
-    width: `${row.width}px`,
-    height: `${row.height}px`,
-    fontSize: `${facts[fontSizes[row.font]]}pt`,
-    fontWeight: row.font === 'Bold' ? 'bold' : 'normal',
-  });
+  // The wide arrangement places the box from these; the narrow one flows.
+  for (const key of ['left', 'top', 'width', 'height']) {
+    view.box.style.setProperty(`--${key}`, `${row[key]}px`);
+  }
+  view.box.style.setProperty('--font-size', `${facts[fonts[row.font].points]}pt`);
+  view.box.style.fontWeight = fonts[row.font].weight;
   if (row.toolTip) view.box.title = row.toolTip;
   if (row.accessibleName) view.control.setAttribute('aria-label', row.accessibleName);
   if (row.accessibleDescription) {
     view.control.setAttribute('aria-description', row.accessibleDescription);
-  }
-  if (view.control.matches('input, select, textarea, button')) {
-    // Positive indices put the controls in the table's order, before
-    // anything else on the page.
-    view.control.tabIndex = row.tabIndex + 1;
   }
   return view;
 }
@@ -93,43 +110,85 @@ function buildView(row, facts) {
 // The controls by name, with their elements.
 const views = new Map();
 
+// How each property of the form's state is shown on a control's elements.
+const shows = {
+  Caption(view, state) {
+    if (view.caption) view.caption.textContent = state.caption;
+  },
+  Text(view, state) {
+    if ('value' in view.control && view.control.value !== state.text) {
+      view.control.value = state.text;
+    }
+    if (view.row.kind === 'MultiLineTextBox') announceLater(view.control);
+  },
+  Visible(view, state) {
+    view.box.hidden = !state.visible;
+  },
+  Enabled(view, state) {
+    if ('disabled' in view.control) view.control.disabled = !state.enabled;
+  },
+  Selected(view, state) {
+    if (view.control.type === 'radio') view.control.checked = state.selected;
+    if (state.selected) showBodyDrawing(view.row.name);
+  },
+  Colour(view, state) {
+    view.box.style.backgroundColor = state.back;
+  },
+  CurrentRow(view, state) {
+    if (view.row.kind === 'ListBox') showCurrentRow(view.control, state.currentRow);
+  },
+};
+
 function show(form, name, property) {
-  const view = views.get(name);
-  const state = form.state(name);
-  switch (property) {
-    case 'Caption':
-      if (view.caption) view.caption.textContent = state.caption;
-      break;
-    case 'Text':
-      if ('value' in view.control && view.control.value !== state.text) {
-        view.control.value = state.text;
-      }
-      break;
-    case 'Visible':
-      view.box.hidden = !state.visible;
-      break;
-    case 'Enabled':
-      if ('disabled' in view.control) view.control.disabled = !state.enabled;
-      break;
-    case 'Selected':
-      if (view.control.type === 'radio') view.control.checked = state.selected;
-      break;
-    case 'Colour':
-      view.box.style.backgroundColor = state.back;
-      break;
-    case 'CurrentRow':
-      if (view.control.tagName === 'SELECT') view.control.selectedIndex = state.currentRow;
-      break;
+  shows[property](views.get(name), form.state(name));
+}
+
+// The current row marked for the eye and for a screen reader, and kept in
+// view where the list scrolls (the wide arrangement's short list box).
+function showCurrentRow(list, row) {
+  [...list.children].forEach((option, index) => {
+    option.setAttribute('aria-selected', String(index === row));
+  });
+  const current = list.children[row];
+  if (!current) {
+    list.removeAttribute('aria-activedescendant');
+    return;
+  }
+  list.setAttribute('aria-activedescendant', current.id);
+  if (list.scrollHeight > list.clientHeight) {
+    const bottom = current.offsetTop + current.offsetHeight - list.clientHeight;
+    list.scrollTop = Math.min(Math.max(list.scrollTop, bottom), current.offsetTop);
   }
 }
 
-const allProperties = ['Caption', 'Text', 'Visible', 'Enabled', 'Selected', 'Colour',
-  'CurrentRow'];
+// A phone has no hover: the narrow arrangement shows the selected body's
+// drawing under the bodies (the wide one hides it and keeps the tooltip).
+let bodyDrawing = null;
 
-function showAll(form) {
-  for (const name of views.keys()) {
-    for (const property of allProperties) show(form, name, property);
-  }
+function showBodyDrawing(name) {
+  const body = Module.drawingOf(name);
+  if (body < 0 || !bodyDrawing) return;
+  bodyDrawing.replaceChildren(document.getElementById(`drawing-${body}`).content.cloneNode(true));
+}
+
+// After a calculation a screen reader hears the last line of the output (the
+// result, the message or the refusal) once the form's call has returned; a
+// fault is told by its dialog instead.
+let announcing = false;
+let pendingAnnouncement = null;
+
+function announceLater(control) {
+  if (!announcing) return;
+  if (!pendingAnnouncement) queueMicrotask(announce);
+  pendingAnnouncement = control;
+}
+
+function announce() {
+  const control = pendingAnnouncement;
+  pendingAnnouncement = null;
+  if (!control) return;
+  const lines = control.value.split('\n').filter((line) => line.trim());
+  document.getElementById('Announcement').textContent = lines[lines.length - 1] || '';
 }
 
 // An error thrown here must not unwind through the form's C++ frames: it is
@@ -145,6 +204,7 @@ function guarded(action) {
 }
 
 function showFault(fault) {
+  pendingAnnouncement = null;
   const dialog = document.getElementById('FaultMessage');
   document.getElementById('FaultText').textContent = fault.message;
   if (!dialog.open) dialog.showModal();
@@ -171,23 +231,25 @@ function wireOption(form, view) {
   });
 }
 
+// A click on a row chooses it, on the current row it fills again; the arrow
+// keys, Home and End choose as a list box's do.
+const listMoves = { ArrowUp: -1, ArrowLeft: -1, ArrowDown: 1, ArrowRight: 1 };
+
 function wireList(form, view) {
   const name = view.row.name;
   const list = view.control;
-  // A change of row fills; a click on the current row fills again.
-  let changedByPointer = false;
-  list.addEventListener('pointerdown', () => { changedByPointer = false; });
-  list.addEventListener('change', () => {
-    changedByPointer = true;
-    if (list.selectedIndex < 0) {
-      show(form, name, 'CurrentRow');
-    } else {
-      form.chooseRow(name, list.selectedIndex);
-    }
+  const rows = list.children.length;
+  list.addEventListener('click', (event) => {
+    const index = [...list.children].indexOf(event.target.closest('[role=option]'));
+    if (index >= 0) form.chooseRow(name, index);
   });
-  list.addEventListener('click', () => {
-    if (!changedByPointer && list.selectedIndex >= 0) form.chooseRow(name, list.selectedIndex);
-    changedByPointer = false;
+  list.addEventListener('keydown', (event) => {
+    const current = form.state(name).currentRow;
+    const targets = { Home: 0, End: rows - 1 };
+    const row = event.key in listMoves ? current + listMoves[event.key] : targets[event.key];
+    if (row === undefined) return;
+    event.preventDefault();
+    if (row >= 0 && row < rows && row !== current) form.chooseRow(name, row);
   });
 }
 
@@ -207,25 +269,50 @@ function wireDrawing(view, body) {
   view.control.addEventListener('blur', close);
 }
 
+// What the student does to each kind of control that takes actions; the
+// other kinds take none.
+const actions = {
+  OptionButton: wireOption,
+  CommandButton(form, view) {
+    view.control.addEventListener('click', () => form.click(view.row.name));
+  },
+  TextBox(form, view) {
+    view.control.addEventListener('input', () => form.type(view.row.name, view.control.value));
+  },
+  ListBox: wireList,
+};
+
 function wire(form, view) {
-  const name = view.row.name;
-  const control = view.control;
-  switch (view.row.kind) {
-    case 'OptionButton':
-      wireOption(form, view);
-      break;
-    case 'CommandButton':
-      control.addEventListener('click', () => form.click(name));
-      break;
-    case 'TextBox':
-      control.addEventListener('input', () => form.type(name, control.value));
-      break;
-    case 'ListBox':
-      wireList(form, view);
-      break;
-  }
-  const body = Module.drawingOf(name);
+  const wireActions = actions[view.row.kind];
+  if (wireActions) wireActions(form, view);
+  const body = Module.drawingOf(view.row.name);
   if (body >= 0) wireDrawing(view, body);
+}
+
+// Throws, naming each word of the form that a table has no entry for and
+// each entry that names no word, so that a page and a module that do not
+// speak the same words never start.
+function checkVocabulary(vocabulary) {
+  const tables = [
+    { words: 'kinds', table: builders, complete: true },
+    { words: 'fonts', table: fonts, complete: true },
+    { words: 'properties', table: shows, complete: true },
+    { words: 'kinds', table: actions, complete: false },
+  ];
+  const faults = [];
+  // No destructuring here: emscripten's minifier drops the loop variable of
+  // a destructured entry and then cannot parse its own output.
+  for (const entry of tables) {
+    const words = entry.words;
+    const table = entry.table;
+    const names = vocabulary[words];
+    if (entry.complete) {
+      faults.push(...names.filter((name) => !(name in table)).map((name) => `no entry for ${name}`));
+    }
+    faults.push(...Object.keys(table).filter((key) => !names.includes(key))
+      .map((key) => `${key} is not one of the form's ${words}`));
+  }
+  if (faults.length > 0) throw new Error(`the page and the module differ: ${faults.join('; ')}`);
 }
 
 function labelControls() {
@@ -241,32 +328,31 @@ function buildWindow(facts) {
   const client = document.createElement('div');
   client.className = 'window';
   client.id = facts.name;
-  Object.assign(client.style, {
-    width: `${facts.width}px`,
-    height: `${facts.height}px`,
-    backgroundColor: facts.back,
-    fontFamily: windowFonts(facts),
-    fontSize: `${facts.fontPoints}pt`,
-  });
-  document.documentElement.style.setProperty('--window-fonts', windowFonts(facts));
+  client.style.backgroundColor = facts.back;
+  const root = document.documentElement.style;
+  root.setProperty('--window-width', `${facts.width}px`);
+  root.setProperty('--window-height', `${facts.height}px`);
+  root.setProperty('--window-fonts', windowFonts(facts));
   for (const row of Module.layoutRows()) {
     const view = buildView(row, facts);
     views.set(row.name, view);
     const container = row.container ? views.get(row.container).box : client;
-    container.append(view.box);
+    // The title heads the document, whatever its row in the table.
+    if (row.heading) container.prepend(view.box); else container.append(view.box);
   }
+  addBodyDrawing();
   labelControls();
   return client;
 }
 
-// The whole window scaled down to a narrower viewport, never scrolled
-// sideways; never scaled up.
-function fitToViewport(client, facts) {
-  const page = document.getElementById('page');
-  const scale = Math.min(1, document.documentElement.clientWidth / facts.width);
-  client.style.transform = scale < 1 ? `scale(${scale})` : '';
-  page.style.width = `${facts.width * scale}px`;
-  page.style.height = `${facts.height * scale}px`;
+// The place of the selected body's drawing: after the frame of the bodies.
+function addBodyDrawing() {
+  const body = [...views.values()].find((view) => Module.drawingOf(view.row.name) >= 0);
+  if (!body) return;
+  bodyDrawing = document.createElement('figure');
+  bodyDrawing.id = 'BodyDrawing';
+  bodyDrawing.setAttribute('aria-hidden', 'true');
+  views.get(body.row.container).box.after(bodyDrawing);
 }
 
 function decimalSeparatorOfBrowser() {
@@ -275,32 +361,34 @@ function decimalSeparatorOfBrowser() {
   return decimal ? decimal.value : null;
 }
 
+// The control the window focuses first, by the table's tab order.
 function firstInTabOrder() {
-  const controls = [...views.values()].filter((view) => view.control.tabIndex > 0);
-  controls.sort((a, b) => a.control.tabIndex - b.control.tabIndex);
+  const controls = [...views.values()].filter((view) => view.control.tabIndex >= 0);
+  controls.sort((a, b) => a.row.tabIndex - b.row.tabIndex);
   return controls.find((view) => !view.box.hidden && !view.control.disabled);
 }
 
 function startPage() {
+  checkVocabulary(Module.vocabulary());
   const separator = decimalSeparatorOfBrowser();
   if (separator) Module.useDecimalSeparator(separator);
   const facts = Module.windowFacts();
   document.title = facts.caption;
   const client = buildWindow(facts);
   const form = new Module.Form();
-  form.load();
-  showAll(form);
   form.setListener({
     controlChanged: guarded((name, property) => show(form, name, property)),
     faultRaised: guarded(showFault),
   });
+  form.reportAll();
+  form.load();
   for (const view of views.values()) wire(form, view);
   wireFaultMessage();
-  document.getElementById('page').append(client);
-  fitToViewport(client, facts);
-  globalThis.addEventListener('resize', () => fitToViewport(client, facts));
+  document.getElementById('page').prepend(client);
   const first = firstInTabOrder();
-  if (first) first.control.focus();
+  // On a phone the first control may be below the fold: the page stays at its top.
+  if (first) first.control.focus({ preventScroll: true });
+  announcing = true;
   // For the tests and the benchmark: the form, and when the page was ready.
   globalThis.stereonaForm = form;
   document.documentElement.dataset.ready = String(performance.now());

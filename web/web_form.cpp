@@ -3,40 +3,19 @@
 #include <utility>
 
 #include "form/layout_table.h"
+#include "form/vocabulary.h"
 #include "web/css_colour.h"
 
 namespace stereona::web {
-namespace {
-
 using emscripten::val;
-
-const char* PropertyName(form::Property property) {
-  switch (property) {
-    case form::Property::Caption:
-      return "Caption";
-    case form::Property::Text:
-      return "Text";
-    case form::Property::Visible:
-      return "Visible";
-    case form::Property::Enabled:
-      return "Enabled";
-    case form::Property::Selected:
-      return "Selected";
-    case form::Property::Colour:
-      return "Colour";
-    case form::Property::CurrentRow:
-      return "CurrentRow";
-  }
-  return "";
-}
-
-}  // namespace
 
 WebForm::WebForm() : listener_(val::null()) { form_.SetListener(this); }
 
 WebForm::~WebForm() { form_.SetListener(nullptr); }
 
 void WebForm::SetListener(val listener) { listener_ = std::move(listener); }
+
+void WebForm::ReportAll() { form_.ReportAll(); }
 
 void WebForm::Load() { form_.Form_Load(); }
 
@@ -70,7 +49,7 @@ val WebForm::State(const std::string& control) const {
 void WebForm::ControlChanged(form::ControlIndex control, form::Property property) {
   if (listener_.isNull()) return;
   listener_.call<void>("controlChanged", std::string(form::kLayout[control].name),
-                       std::string(PropertyName(property)));
+                       std::string(form::NameOf(property)));
 }
 
 void WebForm::FaultRaised(const form::FaultReport& fault) {

@@ -20,6 +20,7 @@ class WebForm : private form::FormListener {
   ~WebForm() override;
 
   void SetListener(emscripten::val listener);
+  void ReportAll();
   void Load();
   void Click(const std::string& control);
   void Type(const std::string& control, const std::string& text);

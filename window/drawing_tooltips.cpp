@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "drawings/solid_drawing.h"
+#include "window/window_font.h"
 
 namespace stereona::window {
 
@@ -22,8 +23,9 @@ bool DrawingToolTips::eventFilter(QObject* watched, QEvent* event) {
 
   QRadioButton* selector = *found;
   const auto body = static_cast<std::size_t>(found - selectors_.begin());
-  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                     drawings::SolidDrawingToolTip(body, selector->devicePixelRatioF()), selector);
+  QToolTip::showText(
+      static_cast<QHelpEvent*>(event)->globalPos(),
+      drawings::SolidDrawingToolTip(body, selector->devicePixelRatioF(), WindowFont()), selector);
   return true;
 }
 

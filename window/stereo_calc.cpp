@@ -1,7 +1,6 @@
 #include "window/stereo_calc.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +11,10 @@
 
 #include "form/control_arrays.h"
 #include "qt_bridge/qt_text.h"
-#include "window/back_colour.h"
 #include "window/drawing_tooltips.h"
 #include "window/fault_message.h"
 #include "window/option_group.h"
+#include "window/qt_colour.h"
 #include "window/range_list.h"
 #include "window/window_font.h"
 #include "window/window_icon.h"
@@ -27,25 +26,12 @@ using form::ControlIndex;
 using form::kLayout;
 using form::Property;
 
-constexpr std::array kAllProperties = {Property::Caption,   Property::Text,     Property::Visible,
-                                       Property::Enabled,   Property::Selected, Property::Colour,
-                                       Property::CurrentRow};
-
 template <typename Widget, std::size_t N>
 std::array<Widget*, N> MembersAs(const Widgets& widgets,
                                  const std::array<ControlIndex, N>& members) {
   std::array<Widget*, N> typed{};
   for (std::size_t k = 0; k < N; ++k) typed[k] = qobject_cast<Widget*>(widgets[members[k]]);
   return typed;
-}
-
-// A button's id in its group is its index in the control array.
-template <typename Group, std::size_t N>
-Group* GroupOf(QObject& owner, const Widgets& widgets, const std::array<ControlIndex, N>& members) {
-  auto* group = new Group(&owner);
-  const auto buttons = MembersAs<QAbstractButton>(widgets, members);
-  for (std::size_t k = 0; k < N; ++k) group->addButton(buttons[k], static_cast<int>(k));
-  return group;
 }
 
 void ShowCaption(QWidget& widget, const QString& caption) {
@@ -69,11 +55,13 @@ StereoCalc::StereoCalc(QWidget* parent) : QWidget(parent) {
   SetUpWindow();
   widgets_ = BuildWidgets(*this);
   new DrawingToolTips(MembersAs<QRadioButton>(widgets_, form::kOption1), this);
-  ShowAll();
   ConnectActions();
   CentreOnScreen();
   form_.SetListener(this);
-  Forward([this] { form_.Form_Load(); });
+  Forward([this] {
+    form_.ReportAll();
+    form_.Form_Load();
+  });
   widgets_[form::kCommand1[0]]->setFocus();  // first in the tab order
 }
 
@@ -90,30 +78,52 @@ void StereoCalc::SetUpWindow() {
   setWindowIcon(WindowIcon());
 }
 
-void StereoCalc::ConnectActions() {
-  const auto clickMember = [this](const auto& members) {
-    return [this, members](int id) {
-      Forward([this, members, id] { form_.Click(members.at(static_cast<std::size_t>(id))); });
-    };
-  };
-  connect(GroupOf<OptionGroup>(*this, widgets_, form::kOption1), &OptionGroup::chosen, this,
-          clickMember(form::kOption1));
-  connect(GroupOf<OptionGroup>(*this, widgets_, form::kOption2), &OptionGroup::chosen, this,
-          clickMember(form::kOption2));
-  auto* commands = GroupOf<QButtonGroup>(*this, widgets_, form::kCommand1);
-  commands->setExclusive(false);
-  connect(commands, &QButtonGroup::idClicked, this, clickMember(form::kCommand1));
-
-  for (const ControlIndex input : form::kText2) {
-    connect(qobject_cast<QLineEdit*>(widgets_[input]), &QLineEdit::textChanged, this,
-            [this, input](const QString& text) {
-              Forward([this, input, &text] { form_.Type(input, text.toStdString()); });
-            });
+// The option buttons of one frame form one exclusive group, as a window
+// system groups them; a button's id is its control's row.
+OptionGroup& StereoCalc::GroupIn(std::string_view frame) {
+  auto [group, made] = groups_.try_emplace(frame, nullptr);
+  if (made) {
+    group->second = new OptionGroup(this);
+    connect(group->second, &OptionGroup::chosen, this, [this](int id) {
+      Forward([this, id] { form_.Click(static_cast<ControlIndex>(id)); });
+    });
   }
-  auto* ranges = qobject_cast<RangeList*>(widgets_[form::kDiapazon]);
-  connect(ranges, &RangeList::chosen, this, [this, ranges] {
-    Forward([this, ranges] { form_.ChooseRow(form::kDiapazon, ranges->currentRow()); });
-  });
+  return *group->second;
+}
+
+void StereoCalc::Connect(ControlIndex control) {
+  QWidget* widget = widgets_[control];
+  switch (kLayout[control].kind) {
+    case form::ControlKind::OptionButton:
+      GroupIn(kLayout[control].container)
+          .addButton(qobject_cast<QAbstractButton*>(widget), static_cast<int>(control));
+      break;
+    case form::ControlKind::CommandButton:
+      connect(qobject_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+              [this, control] { Forward([this, control] { form_.Click(control); }); });
+      break;
+    case form::ControlKind::TextBox:
+      connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this,
+              [this, control](const QString& text) {
+                Forward([this, control, &text] { form_.Type(control, text.toStdString()); });
+              });
+      break;
+    case form::ControlKind::ListBox: {
+      auto* list = qobject_cast<RangeList*>(widget);
+      connect(list, &RangeList::chosen, this, [this, control, list] {
+        Forward([this, control, list] { form_.ChooseRow(control, list->currentRow()); });
+      });
+      break;
+    }
+    case form::ControlKind::Frame:
+    case form::ControlKind::Label:
+    case form::ControlKind::MultiLineTextBox:
+      break;  // nothing the student does to these is an action
+  }
+}
+
+void StereoCalc::ConnectActions() {
+  for (ControlIndex control = 0; control < kLayout.size(); ++control) Connect(control);
 }
 
 void StereoCalc::CentreOnScreen() {
@@ -131,12 +141,6 @@ void StereoCalc::Forward(Action action) {
   formBusy_ = true;
   action();
   formBusy_ = false;
-}
-
-void StereoCalc::ShowAll() {
-  for (ControlIndex control = 0; control < kLayout.size(); ++control) {
-    for (const Property property : kAllProperties) Show(control, property);
-  }
 }
 
 void StereoCalc::ControlChanged(ControlIndex control, Property property) {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QWidget>
+#include <map>
+#include <string_view>
 
 #include "form/form.h"
 #include "form/form_listener.h"
 #include "window/widget_factory.h"
 
 namespace stereona::window {
+
+class OptionGroup;
 
 // The main window, Stereo_Calc: the Qt face of the form. It builds a widget
 // for every control of the layout table, tells the form what the student
@@ -24,8 +28,9 @@ class StereoCalc : public QWidget, private form::FormListener {
  private:
   void SetUpWindow();
   void ConnectActions();
+  void Connect(form::ControlIndex control);
+  OptionGroup& GroupIn(std::string_view frame);
   void CentreOnScreen();
-  void ShowAll();
 
   // Runs one action of the student's on the form, unless the form is busy:
   // then the widget's signal came from the view showing a change.
@@ -39,6 +44,7 @@ class StereoCalc : public QWidget, private form::FormListener {
 
   form::Form form_;
   Widgets widgets_{};
+  std::map<std::string_view, OptionGroup*> groups_;
   bool formBusy_ = false;
 };
 

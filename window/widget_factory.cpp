@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "qt_bridge/qt_text.h"
-#include "window/back_colour.h"
 #include "window/command_button.h"
 #include "window/option_bar.h"
 #include "window/range_list.h"
@@ -25,14 +25,13 @@ using form::kLayout;
 using form::LayoutRow;
 using form::Pixels;
 
-QWidget* MakeMultiLineBox(const LayoutRow& row, QWidget* parent) {
+QWidget* MakeMultiLineBox(QWidget* parent) {
   auto* box = new QPlainTextEdit(parent);
   // Read-only still lets the student select and copy a solution.
   box->setReadOnly(true);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setTabChangesFocus(true);
-  box->setPlainText(OutputLines(row.text));
   return box;
 }
 
@@ -42,50 +41,38 @@ QWidget* MakeListBox(const LayoutRow& row, QWidget* parent) {
   return list;
 }
 
-QWidget* MakeCommandButton(const LayoutRow& row, QWidget* parent) {
-  auto* button = new CommandButton(ToQString(row.text), parent);
-  // Desktop styles draw buttons from their theme and at best tint them; the
-  // face must be the button's own solid colour, raised, and sunken when down.
-  const QString face = ToQColor(row.back).name();
-  button->setStyleSheet(
-      QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                     " QPushButton:pressed { border-style: inset; }"
-                     " QPushButton:focus { border-color: %1; outline: 1px dotted black; }")
-          .arg(face));
-  button->setAccessibleName(button->text());
-  return button;
-}
-
-QWidget* MakeLabel(const LayoutRow& row, QWidget* parent) {
-  auto* label = new QLabel(ToQString(row.text), parent);
+QWidget* MakeLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return label;
 }
 
-QWidget* MakeTextBox(const LayoutRow& row, QWidget* parent) {
-  auto* box = new QLineEdit(ToQString(row.text), parent);
+QWidget* MakeTextBox(QWidget* parent) {
+  auto* box = new QLineEdit(parent);
   box->setAlignment(Qt::AlignCenter);
   return box;
 }
 
+// Captions, texts, colours and visibility are state, which the form reports
+// once the widgets stand; only what never changes is set here.
 QWidget* MakeWidget(const LayoutRow& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::Frame:
-      return new QGroupBox(ToQString(row.text), parent);
+      return new QGroupBox(parent);
     case ControlKind::OptionButton:
-      return new OptionBar(ToQString(row.text), parent);
+      return new OptionBar(parent);
     case ControlKind::TextBox:
-      return MakeTextBox(row, parent);
+      return MakeTextBox(parent);
     case ControlKind::MultiLineTextBox:
-      return MakeMultiLineBox(row, parent);
+      return MakeMultiLineBox(parent);
     case ControlKind::CommandButton:
-      return MakeCommandButton(row, parent);
+      return new CommandButton(parent);
     case ControlKind::Label:
-      return MakeLabel(row, parent);
+      return MakeLabel(parent);
     case ControlKind::ListBox:
       return MakeListBox(row, parent);
   }
-  return nullptr;
+  throw std::logic_error("a control kind without a widget");
 }
 
 QWidget* Container(QWidget& window, const Widgets& made, const LayoutRow& row) {
@@ -98,23 +85,12 @@ QWidget* Build(QWidget& window, const Widgets& made, const LayoutRow& row) {
   widget->setObjectName(ToQString(row.name));
   widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
   if (row.font != FontKind::Window) widget->setFont(ControlFont(row.font));
-  SetBackColour(*widget, row.back);
   if (!row.toolTip.empty()) widget->setToolTip(ToQString(row.toolTip));
   if (!row.accessibleName.empty()) widget->setAccessibleName(ToQString(row.accessibleName));
   if (!row.accessibleDescription.empty()) {
     widget->setAccessibleDescription(ToQString(row.accessibleDescription));
   }
-  if (!row.visible) widget->hide();
   return widget;
-}
-
-// A control named by another's caption, an input by its quantity's selector,
-// takes that caption as its name; the view renames it when the caption changes.
-void NameByLabels(const Widgets& made) {
-  for (form::ControlIndex i = 0; i < kLayout.size(); ++i) {
-    if (kLayout[i].labelledBy.empty()) continue;
-    made[i]->setAccessibleName(ToQString(kLayout[form::IndexOf(kLayout[i].labelledBy)].text));
-  }
 }
 
 void SetTabOrder(const Widgets& made) {
@@ -139,7 +115,6 @@ Widgets BuildWidgets(QWidget& window) {
   // always exists by the time its children are made.
   Widgets made{};
   for (form::ControlIndex i = 0; i < kLayout.size(); ++i) made[i] = Build(window, made, kLayout[i]);
-  NameByLabels(made);
   SetTabOrder(made);
   return made;
 }

@@ -1,10 +1,15 @@
 #include "window/window_font.h"
 
-#include "drawings/drawing_style.h"
+#include "qt_bridge/qt_text.h"
 
 namespace stereona::window {
 
-QFont WindowFont() { return drawings::LayoutFont(); }
+QFont WindowFont() {
+  QFont font(ToQString(form::kFontFamily));
+  font.setStyleHint(QFont::Serif);
+  font.setPointSizeF(form::kFontPoints);
+  return font;
+}
 
 QFont ControlFont(form::FontKind kind) {
   QFont font = WindowFont();

@@ -9,6 +9,7 @@
 #include "core/bodies.h"
 #include "drawings/drawing_style.h"
 #include "drawings/solid_drawing.h"
+#include "window/window_font.h"
 
 namespace stereona::drawings {
 namespace {
@@ -35,7 +36,7 @@ class SolidImageTest : public ::testing::TestWithParam<std::tuple<std::size_t, q
 TEST_P(SolidImageTest, HasTheLogicalSizeInTheRatiosPixels) {
   const QSize pixels(qRound(kDrawingSize.width() * Ratio()),
                      qRound(kDrawingSize.height() * Ratio()));
-  const QImage image = SolidDrawingImage(Body(), Ratio());
+  const QImage image = SolidDrawingImage(Body(), Ratio(), window::WindowFont());
   EXPECT_EQ(image.size(), pixels);
   EXPECT_EQ(image.deviceIndependentSize(), kDrawingSize);
 }
@@ -44,8 +45,9 @@ TEST_P(SolidImageTest, HasTheLogicalSizeInTheRatiosPixels) {
 // in the top left corner; the figure must cover the same logical area as
 // at ratio 1.
 TEST_P(SolidImageTest, FigureCoversTheSameLogicalAreaAsAtRatioOne) {
-  const QRectF expected = Logical(InkBounds(SolidDrawingImage(Body(), 1)), 1);
-  const QRectF drawn = Logical(InkBounds(SolidDrawingImage(Body(), Ratio())), Ratio());
+  const QRectF expected = Logical(InkBounds(SolidDrawingImage(Body(), 1, window::WindowFont())), 1);
+  const QRectF drawn =
+      Logical(InkBounds(SolidDrawingImage(Body(), Ratio(), window::WindowFont())), Ratio());
   EXPECT_GT(expected.width(), kDrawingSize.width() * 0.6);
   EXPECT_GT(expected.height(), kDrawingSize.height() * 0.6);
   EXPECT_NEAR(drawn.left(), expected.left(), 1.5);
@@ -61,7 +63,9 @@ INSTANTIATE_TEST_SUITE_P(AllBodies, SolidImageTest,
 TEST(SolidImages, EachBodyHasAPictureOfItsOwn) {
   for (std::size_t one = 0; one < kBodyCount; ++one)
     for (std::size_t other = one + 1; other < kBodyCount; ++other)
-      EXPECT_NE(SolidDrawingImage(one, 1), SolidDrawingImage(other, 1)) << one << " " << other;
+      EXPECT_NE(SolidDrawingImage(one, 1, window::WindowFont()),
+                SolidDrawingImage(other, 1, window::WindowFont()))
+          << one << " " << other;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "drawings/solid_figures.h"
 #include "tests/drawings/body_test_name.h"
 #include "tests/drawings/recording_canvas.h"
+#include "window/window_font.h"
 
 namespace stereona::drawings {
 namespace {
@@ -37,7 +38,7 @@ QString Caption(const Body& body, std::size_t slot) {
 
 // Where the label's letters are, as the painter canvas centres them.
 QRectF InkBox(const RecordingCanvas::LabelCall& label) {
-  QRectF box = QFontMetricsF(LayoutFont()).tightBoundingRect(label.text);
+  QRectF box = QFontMetricsF(window::WindowFont()).tightBoundingRect(label.text);
   box.moveCenter(label.centre);
   return box;
 }

@@ -18,6 +18,7 @@
 #include "core/bodies.h"
 #include "drawings/solid_drawing.h"
 #include "tests/drawings/body_test_name.h"
+#include "window/window_font.h"
 
 namespace stereona::drawings {
 namespace {
@@ -60,13 +61,13 @@ TEST(SolidDrawingToolTip, CarriesTheDrawingAsPngSizedInLogicalPixels) {
   const QRegularExpression image(
       R"re(^<img src="data:image/png;base64,([A-Za-z0-9+/=]+)" width="200" height="160">$)re");
   for (std::size_t body = 0; body < kBodyCount; ++body) {
-    const QString text = SolidDrawingToolTip(body, 2);
+    const QString text = SolidDrawingToolTip(body, 2, window::WindowFont());
     ASSERT_TRUE(Qt::mightBeRichText(text));
     const QRegularExpressionMatch match = image.match(text);
     ASSERT_TRUE(match.hasMatch()) << text.left(80).toStdString();
     const QImage decoded =
         QImage::fromData(QByteArray::fromBase64(match.captured(1).toLatin1()), "PNG");
-    EXPECT_EQ(Argb(decoded), Argb(SolidDrawingImage(body, 2))) << body;
+    EXPECT_EQ(Argb(decoded), Argb(SolidDrawingImage(body, 2, window::WindowFont()))) << body;
   }
 }
 
@@ -80,7 +81,7 @@ TEST_P(SelectorHoverTest, ShowsTheDrawingPixelForPixel) {
   QRadioButton selector(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
   selector.show();
   const qreal ratio = selector.devicePixelRatioF();
-  selector.setToolTip(SolidDrawingToolTip(GetParam(), ratio));
+  selector.setToolTip(SolidDrawingToolTip(GetParam(), ratio, window::WindowFont()));
 
   // What the hover timer sends once the pointer rests on the selector.
   QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), selector.mapToGlobal(QPoint(4, 4)));
@@ -89,7 +90,7 @@ TEST_P(SelectorHoverTest, ShowsTheDrawingPixelForPixel) {
   QWidget* tip = ShownToolTip();
   ASSERT_NE(tip, nullptr);
   const QImage shown = Argb(tip->grab().toImage());
-  EXPECT_TRUE(Holds(shown, Argb(SolidDrawingImage(GetParam(), ratio))))
+  EXPECT_TRUE(Holds(shown, Argb(SolidDrawingImage(GetParam(), ratio, window::WindowFont()))))
       << "tooltip of " << shown.width() << "x" << shown.height() << " pixels";
 }
 

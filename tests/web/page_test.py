@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The page in headless Chromium, opened from file://, driven as a student would.
 
-    page_test.py PAGE GOLDEN_DIR
+    page_test.py PAGE GOLDEN_DIR AXE_SCRIPT
 """
+import itertools
 import pathlib
 import sys
 import unittest
@@ -15,6 +16,17 @@ from headless_chromium import TIMEOUT, browser
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 GOLDEN = pathlib.Path(sys.argv[2])
+AXE = pathlib.Path(sys.argv[3])
+
+# What the fault dialog says for each fault number of the golden scripts.
+FAULTS = {5: "Невалидно извикване на процедура или невалиден аргумент", 6: "Препълване",
+          11: "Деление на нула"}
+
+# The two arrangements: the window scaled up on a desktop, one column on a
+# phone (emulated with touch), and the narrowest phone.
+WIDE = {"width": 1280, "height": 900, "mobile": False}
+PHONE = {"width": 360, "height": 740, "mobile": True}
+SMALL_PHONE = {"width": 320, "height": 640, "mobile": True}
 
 
 def golden(name):
@@ -23,13 +35,26 @@ def golden(name):
     return lines, expected
 
 
+def last_line(text):
+    return [line for line in text.split("\r\n") if line.strip()][-1]
+
+
 class PageTest(unittest.TestCase):
-    width = 700
+    viewport = WIDE
     lang = "en-US"
 
     @classmethod
     def setUpClass(cls):
-        cls.driver = browser(cls.width, cls.lang)
+        cls.driver = browser(cls.viewport["width"], cls.lang, cls.viewport["height"])
+        cls.emulate(cls.viewport)
+
+    @classmethod
+    def emulate(cls, viewport):
+        cls.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                   {**viewport, "deviceScaleFactor": 1})
+        cls.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                   {"enabled": viewport["mobile"], "maxTouchPoints": 5})
+        cls.viewport = viewport
 
     @classmethod
     def tearDownClass(cls):
@@ -47,40 +72,66 @@ class PageTest(unittest.TestCase):
     def element(self, name):
         return self.driver.find_element(By.ID, name)
 
+    def click(self, name):
+        """A click with the mouse, or on a phone a tap of a finger on the middle of
+        the control's bar or box."""
+        if not self.viewport["mobile"]:
+            self.element(name).click()
+            return
+        x, y = self.driver.execute_script(
+            "const e = document.getElementById(arguments[0]);"
+            "const box = e.closest('.option') || e;"
+            "box.scrollIntoView({block: 'center'});"
+            "const r = box.getBoundingClientRect();"
+            "return [r.left + r.width / 2, r.top + r.height / 2];", name)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
     def output(self):
         # The textarea gives its value with LF line ends; the form holds the
         # bytes the page was told to show.
         return self.driver.execute_script("return stereonaForm.state('Text1(0)').text")
+
+    def range_shown(self):
+        return [option.get_attribute("aria-selected") == "true"
+                for option in self.element("Diapazon(0)").find_elements(By.CSS_SELECTOR, "[role=option]")]
 
     def type(self, name, text):
         self.driver.execute_script(
             "const e = document.getElementById(arguments[0]); e.value = arguments[1];"
             "e.dispatchEvent(new Event('input'));", name, text)
 
+    def close_fault(self):
+        self.click("FaultOk")
+        self.assertFalse(self.element("FaultMessage").is_displayed())
+
     def play(self, lines):
         for line in lines:
             verb, _, rest = line.partition(" ")
             if verb != "fault" and self.element("FaultMessage").is_displayed():
-                self.element("FaultOk").click()  # a fault the script does not check
+                self.close_fault()  # a fault of an earlier command, which no line names
             if verb == "body":
-                self.element(f"Option1({rest})").click()
+                self.click(f"Option1({rest})")
             elif verb == "unknown":
-                self.element(f"Option2({rest})").click()
+                self.click(f"Option2({rest})")
             elif verb == "inputs":
                 for k, text in enumerate(rest.split("|")):
                     if self.element(f"Text2({k})").is_enabled():
                         self.type(f"Text2({k})", text)
             elif verb in ("calculate", "clear"):
-                self.element(f"Command1({0 if verb == 'calculate' else 1})").click()
+                self.click(f"Command1({0 if verb == 'calculate' else 1})")
             elif verb == "fault":
-                dialog = self.element("FaultMessage")
-                self.assertTrue(dialog.is_displayed())
-                self.assertIn(rest, self.element("FaultText").text)
-                self.element("FaultOk").send_keys(Keys.ENTER)
-                self.assertFalse(dialog.is_displayed())
+                self.assertTrue(self.element("FaultMessage").is_displayed())
+                self.assertEqual(self.element("FaultText").text,
+                                 f"Грешка {rest}: {FAULTS[int(rest)]}")
+                self.close_fault()
 
 
-class StartUp(PageTest):
+class Journeys(PageTest):
+    """What a student does, with the mouse on the wide arrangement; the
+    narrow one below runs the same with a finger."""
+
     def test_start_up_state(self):
         d = self.driver
         self.assertEqual(d.find_element(By.TAG_NAME, "html").get_attribute("lang"), "bg")
@@ -95,13 +146,14 @@ class StartUp(PageTest):
         self.assertTrue(self.output().startswith("Да се реализира проект"))
         self.assertTrue(self.output().endswith("\r\n"))
         self.assertEqual(d.switch_to.active_element.get_attribute("id"), "Command1(0)")
-        self.assertEqual(self.element("Diapazon(0)").get_attribute("value"), "10")
+        self.assertEqual(self.range_shown(), [True, False, False, False, False])
 
     def test_each_body_relabels(self):
         for body, captions, fourth, pi in [(0, "VHR", False, True), (1, ["V", "H", "R1", "R2"], True, True),
                                            (2, "VHa", False, False), (3, "VHab", True, False),
                                            (4, "VHR", False, True), (5, "Vabc", True, False)]:
-            self.element(f"Option1({body})").click()
+            self.click(f"Option1({body})")
+            self.assertTrue(self.element(f"Option1({body})").is_selected())
             shown = [self.element(f"Option2({k})-caption").text for k in range(len(captions))]
             self.assertEqual(shown, list(captions))
             self.assertEqual(self.element("Text2(3)").is_displayed(), fourth)
@@ -109,17 +161,52 @@ class StartUp(PageTest):
             self.assertEqual(self.element("Text2(2)").accessible_name, captions[2])
 
     def test_unknown_greys_and_random_fill(self):
-        self.element("Option2(1)").click()
+        self.click("Option2(1)")
         self.assertFalse(self.element("Text2(1)").is_enabled())
         self.assertTrue(self.element("Text2(0)").is_enabled())
         kept = self.element("Text2(1)").get_attribute("value")
-        for row, option in enumerate(self.element("Diapazon(0)").find_elements(By.TAG_NAME, "option")):
-            option.click()
-            for k in (0, 2, 3):
-                value = int(self.element(f"Text2({k})").get_attribute("value"))
-                self.assertIn(value, range(1, 10 ** (row + 1) + 1))
+        for row in range(5):
+            drawn = []
+            for _ in range(3):  # a tap on the chosen row fills again
+                self.click(f"Diapazon(0)-{row}")
+                drawn += [int(self.element(f"Text2({k})").get_attribute("value")) for k in (0, 2)]
+            self.assertEqual(self.range_shown(), [r == row for r in range(5)])
+            # Six draws from 1 .. 10^(row + 1): all at most 10^row has odds 1e-6.
+            self.assertGreaterEqual(min(drawn), 1, row)
+            self.assertLessEqual(max(drawn), 10 ** (row + 1), row)
+            self.assertGreater(max(drawn), 10 ** row, row)
             self.assertEqual(self.element("Text2(1)").get_attribute("value"), kept)
 
+    def check(self, name):
+        lines, expected = golden(name)
+        self.play(lines)
+        self.assertEqual(self.output(), expected, name)
+        shown = self.element("Text1(0)").get_attribute("value")
+        self.assertEqual(shown, expected.replace("\r\n", "\n"), name)
+        if not any(line.startswith("fault") for line in lines):
+            self.assertEqual(self.element("Announcement").text, last_line(expected), name)
+
+    def test_each_body(self):
+        for name in ("cone_volume", "truncated_cone_radius1", "pyramid_volume",
+                     "truncated_pyramid_side_b", "cylinder_height", "parallelepiped_volume"):
+            with self.subTest(name):
+                self.setUp()
+                self.check(name)
+
+    def test_clear_refusal_fault_and_next(self):
+        for name in ("clear_then_calculate", "truncated_cone_radius2_refused",
+                     "cone_volume_fault_keeps_lines", "parallelepiped_denominator_underflows",
+                     "fault_then_next_calculation_works"):
+            with self.subTest(name):
+                self.setUp()
+                self.check(name)
+
+
+class NarrowJourneys(Journeys):
+    viewport = PHONE
+
+
+class Keyboard(PageTest):
     def test_arrow_keys_choose_within_a_group(self):
         def chosen(name):
             return self.driver.execute_script(
@@ -140,53 +227,107 @@ class StartUp(PageTest):
                 self.assertEqual([self.element(f"Text2({k})").is_enabled() for k in range(4)],
                                  [k != unknown for k in range(4)])
 
+    def test_keys_choose_a_range(self):
+        rows = [(Keys.ARROW_DOWN, 1), (Keys.END, 4), (Keys.ARROW_UP, 3), (Keys.HOME, 0)]
+        for key, row in rows:
+            self.element("Diapazon(0)").send_keys(key)
+            self.assertEqual(self.range_shown(), [r == row for r in range(5)])
+            self.assertLessEqual(int(self.element("Text2(1)").get_attribute("value")), 10 ** (row + 1))
+
     def test_enter_on_a_focused_command(self):
         self.element("Command1(1)").send_keys(Keys.ENTER)
         self.assertEqual([self.element(f"Text2({k})").get_attribute("value") for k in (1, 2)],
                          ["", ""])
 
-    def check(self, name):
-        lines, expected = golden(name)
-        self.play(lines)
-        self.assertEqual(self.output(), expected, name)
-        shown = self.element("Text1(0)").get_attribute("value")
-        self.assertEqual(shown, expected.replace("\r\n", "\n"), name)
-
-    def test_each_body(self):
-        for name in ("cone_volume", "truncated_cone_radius1", "pyramid_volume",
-                     "truncated_pyramid_side_b", "cylinder_height", "parallelepiped_volume"):
-            with self.subTest(name):
-                self.setUp()
-                self.check(name)
-
-    def test_clear_refusal_fault_and_next(self):
-        for name in ("clear_then_calculate", "truncated_cone_radius2_refused",
-                     "fault_then_next_calculation_works"):
-            with self.subTest(name):
-                self.setUp()
-                self.check(name)
-
     def test_bad_input_pasted(self):
-        for text in ("9" * 1_000_000, "\x01\x02\x7f", "😀 1", "1E400"):
-            self.element("Option1(5)").click()
-            self.type("Text2(1)", text)
-            self.element("Command1(0)").click()
-            if self.element("FaultMessage").is_displayed():
-                self.element("FaultOk").send_keys(Keys.ESCAPE)
-            self.assertFalse(self.element("FaultMessage").is_displayed())
-            self.assertTrue(self.output())
+        # What each text in the parallelepiped's a gives: a fault, or the
+        # output's last line.
+        refused = "Въведените коефициенти на известните да са <>0!"
+        for text, fault, line in [("9" * 1_000_000, 6, None), ("\x01\x02\x7f", None, refused),
+                                  ("😀 1", None, refused), ("1E400", 6, None)]:
+            with self.subTest(text=text[:10]):
+                self.setUp()
+                before = self.output()
+                self.click("Option1(5)")
+                self.type("Text2(1)", text)
+                self.click("Command1(0)")
+                if fault:
+                    self.play([f"fault {fault}"])
+                    self.assertEqual(self.output(), before)
+                else:
+                    self.assertEqual(last_line(self.output()), line)
 
 
-class Narrow(PageTest):
-    width = 360
+# Every text a control shows (its caption, value or rows), with its size as
+# drawn (the wide arrangement scales), and every target a finger or the mouse
+# can hit: an option's whole bar, an input, a button, a row of the range.
+MEASURE = """
+const shown = (e) => e.getClientRects().length > 0 && !e.closest('[hidden]');
+const where = (e) => e.id || e.closest('[id]').id;
+const texts = [];
+const window_ = document.querySelector('.window');
+for (const e of window_.querySelectorAll('*')) {
+  const own = [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim());
+  if (shown(e) && (own || e.matches('input[type=text], textarea'))) {
+    texts.push([where(e), parseFloat(getComputedStyle(e).fontSize) * e.currentCSSZoom]);
+  }
+}
+const targets = [...window_.querySelectorAll(
+    '.option > label, input[type=text], button, textarea, [role=option]')]
+  .filter(shown).map((e) => { const r = e.getBoundingClientRect();
+                              return [where(e), r.left, r.top, r.right, r.bottom]; });
+const root = document.documentElement;
+return {texts, targets, sideways: root.scrollWidth - root.clientWidth};
+"""
 
-    def test_no_sideways_scroll(self):
-        scroll, client = self.driver.execute_script(
-            "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
-        self.assertLessEqual(scroll, client)
-        right = self.driver.execute_script(
-            "return document.getElementById('Stereo_Calc').getBoundingClientRect().right")
-        self.assertLessEqual(right, client + 0.5)
+
+class Arrangements(PageTest):
+    def test_sizes_of_texts_and_targets(self):
+        for viewport, text, target, apart in [(WIDE, 16, 24, 0), (PHONE, 16, 44, 8),
+                                              (SMALL_PHONE, 16, 44, 8)]:
+            with self.subTest(viewport["width"]):
+                self.emulate(viewport)
+                self.setUp()
+                self.click("Option1(1)")  # four quantities shown
+                found = self.driver.execute_script(MEASURE)
+                self.assertLessEqual(found["sideways"], 0)
+                for name, size in found["texts"]:
+                    self.assertGreaterEqual(size, text, f"text of {name}")
+                boxes = found["targets"]
+                for name, left, top, right, bottom in boxes:
+                    self.assertGreaterEqual(min(right - left, bottom - top), target - 0.01,
+                                            f"target {name}")
+                # The wide arrangement is the window as drawn: its inputs touch.
+                for a, b in itertools.combinations(boxes if apart else [], 2):
+                    gap = max(b[1] - a[3], a[1] - b[3], b[2] - a[4], a[2] - b[4])
+                    self.assertGreaterEqual(gap, apart - 0.01, f"{a[0]} and {b[0]}")
+
+
+AXE_TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
+
+
+class Accessibility(PageTest):
+    """axe-core on the page as it starts, after a calculation and with the fault
+    dialog open, in both arrangements."""
+
+    def violations(self):
+        self.driver.execute_script(AXE.read_text(encoding="utf-8"))
+        found = self.driver.execute_async_script(
+            "axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}})"
+            ".then((r) => arguments[1](r.violations.map((v) =>"
+            " [v.id, v.nodes.map((n) => n.target.join(' '))])));", AXE_TAGS)
+        return found
+
+    def test_no_violations(self):
+        steps = [("start", []), ("after a calculation", ["body 1", "calculate"]),
+                 ("fault dialog open", ["body 5", "inputs x|1E+200|1E+200|5", "calculate"])]
+        for viewport in (WIDE, PHONE):
+            for state, lines in steps:
+                with self.subTest(width=viewport["width"], state=state):
+                    self.emulate(viewport)
+                    self.setUp()
+                    self.play(lines)
+                    self.assertEqual(self.violations(), [])
 
 
 class Bulgarian(PageTest):

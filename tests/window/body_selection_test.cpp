@@ -8,7 +8,7 @@
 #include "core/bodies.h"
 #include "qt_bridge/qt_text.h"
 #include "tests/window/window_fixture.h"
-#include "window/back_colour.h"
+#include "window/qt_colour.h"
 
 // Choosing a body relabels the unknown selectors, shows or hides the fourth
 // quantity and the pi label, and makes the volume the unknown again.

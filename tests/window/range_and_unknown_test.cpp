@@ -4,7 +4,7 @@
 #include "core/number_text.h"
 #include "core/random_source.h"
 #include "tests/window/window_fixture.h"
-#include "window/back_colour.h"
+#include "window/qt_colour.h"
 
 // Start-up defaults, the marking of the unknown's input and the random fill.
 namespace stereona::window::testing {

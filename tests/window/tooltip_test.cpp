@@ -4,6 +4,7 @@
 
 #include "drawings/solid_drawing.h"
 #include "tests/window/window_fixture.h"
+#include "window/window_font.h"
 
 namespace stereona::window::testing {
 namespace {
@@ -25,8 +26,9 @@ TEST_P(DrawingToolTipTest, HoveringABodySelectorShowsItsDrawing) {
   const QString caption = selector->text();
   Hover(selector);
   ASSERT_TRUE(QToolTip::isVisible());
-  EXPECT_EQ(QToolTip::text(), drawings::SolidDrawingToolTip(static_cast<std::size_t>(GetParam()),
-                                                            selector->devicePixelRatioF()));
+  EXPECT_EQ(QToolTip::text(),
+            drawings::SolidDrawingToolTip(static_cast<std::size_t>(GetParam()),
+                                          selector->devicePixelRatioF(), WindowFont()));
   EXPECT_EQ(selector->text(), caption);
   EXPECT_TRUE(Body(0)->isChecked()) << "hovering selects nothing";
 }

@@ -6,7 +6,7 @@
 #include "core/bodies.h"
 #include "qt_bridge/qt_text.h"
 #include "tests/window/window_fixture.h"
-#include "window/back_colour.h"
+#include "window/qt_colour.h"
 
 // The whole coloured bar of an option button is the button: a click on any
 // part of it selects it and runs its handling once, as a click on the circle.

@@ -1,4 +1,4 @@
-#include "window/back_colour.h"
+#include "window/qt_colour.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -29,6 +29,17 @@ bool NeedsFilling(const QWidget& widget) {
   return !HasTextArea(widget) && !qobject_cast<const QPushButton*>(&widget);
 }
 
+// Desktop styles draw buttons from their theme and at best tint them; the
+// face must be the button's own solid colour, raised, and sunken when down.
+void PaintFace(QPushButton& button, BackColour colour) {
+  const QString face = ToQColor(colour).name();
+  button.setStyleSheet(
+      QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                     " QPushButton:pressed { border-style: inset; }"
+                     " QPushButton:focus { border-color: %1; outline: 1px dotted black; }")
+          .arg(face));
+}
+
 }  // namespace
 
 QColor ToQColor(BackColour colour) {
@@ -37,6 +48,7 @@ QColor ToQColor(BackColour colour) {
 }
 
 void SetBackColour(QWidget& widget, BackColour colour) {
+  if (auto* button = qobject_cast<QPushButton*>(&widget)) PaintFace(*button, colour);
   const QPalette::ColorRole role = HasTextArea(widget) ? QPalette::Base : widget.backgroundRole();
   QPalette palette = widget.palette();
   palette.setColor(role, ToQColor(colour));

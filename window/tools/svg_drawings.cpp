@@ -11,9 +11,10 @@
 
 #include "core/bodies.h"
 #include "drawings/drawing_style.h"
-#include "drawings/output_folder.h"
 #include "drawings/solid_drawing.h"
 #include "qt_bridge/qt_text.h"
+#include "window/tools/output_folder.h"
+#include "window/window_font.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ bool WriteSvg(const QString& path, std::size_t body) {
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   stereona::drawings::PaintSolidDrawing(painter, static_cast<stereona::BodyIndex>(body),
-                                        stereona::kBodies.at(body));
+                                        stereona::kBodies.at(body), stereona::window::WindowFont());
   return painter.end();
 }
 
@@ -37,7 +38,7 @@ bool WriteSvg(const QString& path, std::size_t body) {
 int main(int argc, char* argv[]) {
   // The labels are placed by the font's metrics, which need the application.
   const QGuiApplication application(argc, argv);
-  const std::optional<QDir> output = stereona::drawings::OutputFolder(argc, argv);
+  const std::optional<QDir> output = stereona::window::OutputFolder(argc, argv);
   if (!output) return argc != 2 ? 2 : 1;  // usage, or a folder that cannot be made
   for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
     const QString path = output->filePath(QString::number(body) + QStringLiteral(".svg"));

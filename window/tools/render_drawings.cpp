@@ -7,9 +7,10 @@
 #include <QGuiApplication>
 
 #include "core/bodies.h"
-#include "drawings/output_folder.h"
 #include "drawings/solid_drawing.h"
 #include "qt_bridge/qt_text.h"
+#include "window/tools/output_folder.h"
+#include "window/window_font.h"
 
 namespace {
 
@@ -21,12 +22,14 @@ constexpr qreal kDevicePixelRatio = 2;
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
-  const std::optional<QDir> output = stereona::drawings::OutputFolder(argc, argv);
+  const std::optional<QDir> output = stereona::window::OutputFolder(argc, argv);
   if (!output) return argc != 2 ? 2 : 1;  // usage, or a folder that cannot be made
   for (std::size_t body = 0; body < stereona::kBodyCount; ++body) {
     const QString path =
         output->filePath(stereona::ToQString(stereona::kBodies[body].latinName) + ".png");
-    if (!stereona::drawings::SolidDrawingImage(body, kDevicePixelRatio).save(path)) {
+    if (!stereona::drawings::SolidDrawingImage(body, kDevicePixelRatio,
+                                               stereona::window::WindowFont())
+             .save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 1;
     }

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QString>
 
-namespace stereona::drawings {
+namespace stereona::window {
 
 // The folder a drawing tool writes into, its only argument, made if need be.
 // Says what is wrong on stderr and gives nothing when it cannot be had.
@@ -23,4 +23,4 @@ inline std::optional<QDir> OutputFolder(int argc, char* argv[]) {
   return output;
 }
 
-}  // namespace stereona::drawings
+}  // namespace stereona::window
