@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string_view>
 
 #include "core/bodies.h"
 
@@ -24,6 +25,18 @@ struct SheetOptions {
   std::uint32_t sheetNumber = 1;  // 1 to kMaxSheetNumber
   int variantCount = 1;           // 1 to kMaxVariants, each with its own key
 };
+
+// The captions of the options, as every face's dialog shows them.
+struct SheetCaptions {
+  std::string_view title = "Листове за упражнения";
+  std::string_view bodies = "Тела";
+  std::string_view anyUnknown = "Търси се всяка величина, не само обемът";
+  std::string_view problems = "Брой задачи";
+  std::string_view range = "Диапазон";
+  std::string_view number = "Номер на листа";
+  std::string_view variants = "Брой варианти";
+};
+inline constexpr SheetCaptions kSheetCaptions{};
 
 // Options a face could not have offered; what() says in Bulgarian which one
 // and what it may be.

@@ -22,6 +22,8 @@
 namespace stereona::window {
 namespace {
 
+constexpr const documents::SheetCaptions& kCaptions = documents::kSheetCaptions;
+
 QSpinBox* SpinBox(QWidget& parent, const QString& name, int minimum, int maximum, int value) {
   auto* box = new QSpinBox(&parent);
   box->setRange(minimum, maximum);
@@ -30,11 +32,13 @@ QSpinBox* SpinBox(QWidget& parent, const QString& name, int minimum, int maximum
   return box;
 }
 
+QString Label(std::string_view caption) { return ToQString(caption) + QLatin1Char(':'); }
+
 }  // namespace
 
 SheetDialog::SheetDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("SheetDialog"));
-  setWindowTitle(QStringLiteral("Листове за упражнения"));
+  setWindowTitle(ToQString(kCaptions.title));
   setAccessibleName(windowTitle());
   BuildOptions();
   BuildButtons();
@@ -43,7 +47,7 @@ SheetDialog::SheetDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void SheetDialog::BuildOptions() {
-  auto* bodies = new QGroupBox(QStringLiteral("Тела"), this);
+  auto* bodies = new QGroupBox(ToQString(kCaptions.bodies), this);
   auto* bodyList = new QVBoxLayout(bodies);
   for (std::size_t v = 0; v < kBodyCount; ++v) {
     bodies_[v] = new QCheckBox(ToQString(documents::CapitalFirst(kBodies[v].caption)), bodies);
@@ -54,17 +58,17 @@ void SheetDialog::BuildOptions() {
   }
 
   const documents::SheetOptions defaults;
-  anyUnknown_ = new QCheckBox(QStringLiteral("Търси се всяка величина, не само обемът"), this);
-  problems_ = SpinBox(*this, QStringLiteral("Брой задачи"), 1, documents::kMaxProblems,
+  anyUnknown_ = new QCheckBox(ToQString(kCaptions.anyUnknown), this);
+  problems_ = SpinBox(*this, ToQString(kCaptions.problems), 1, documents::kMaxProblems,
                       defaults.problemCount);
   range_ = new QComboBox(this);
-  range_->setAccessibleName(QStringLiteral("Диапазон на стойностите"));
+
   for (const std::string_view range : form::kRanges) range_->addItem(ToQString(range));
   // A new sheet each time the dialog opens; its number makes it again.
   const auto seed = static_cast<int>(ClockSeed() % documents::kMaxSheetNumber) + 1;
-  number_ = SpinBox(*this, QStringLiteral("Номер на листа"), 1,
+  number_ = SpinBox(*this, ToQString(kCaptions.number), 1,
                     static_cast<int>(documents::kMaxSheetNumber), seed);
-  variants_ = SpinBox(*this, QStringLiteral("Брой варианти"), 1, documents::kMaxVariants,
+  variants_ = SpinBox(*this, ToQString(kCaptions.variants), 1, documents::kMaxVariants,
                       defaults.variantCount);
   problems_->setObjectName(QStringLiteral("SheetProblems"));
   number_->setObjectName(QStringLiteral("SheetNumber"));
@@ -73,10 +77,12 @@ void SheetDialog::BuildOptions() {
   range_->setObjectName(QStringLiteral("SheetRange"));
 
   auto* numbers = new QFormLayout;
-  numbers->addRow(QStringLiteral("Брой задачи:"), problems_);
-  numbers->addRow(QStringLiteral("Диапазон:"), range_);
-  numbers->addRow(QStringLiteral("Номер на листа:"), number_);
-  numbers->addRow(QStringLiteral("Брой варианти:"), variants_);
+  // Each label is its field's buddy, which names the field for a screen
+  // reader (a combo box on Linux takes its name from there).
+  numbers->addRow(Label(kCaptions.problems), problems_);
+  numbers->addRow(Label(kCaptions.range), range_);
+  numbers->addRow(Label(kCaptions.number), number_);
+  numbers->addRow(Label(kCaptions.variants), variants_);
   for (QSpinBox* box : {problems_, number_, variants_}) {
     connect(box, &QSpinBox::valueChanged, this, &SheetDialog::ShowSheet);
   }

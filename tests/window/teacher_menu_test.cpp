@@ -85,7 +85,9 @@ TEST(TeacherMenuTest, SheetSavedAsPdfThroughTheMenuReadsBack) {
   // A name without ".pdf" gets it.
   const QString chosen = folder.filePath(QStringLiteral("лист"));
   AnswerNextDialog<QFileDialog>([&chosen](QFileDialog& files) {
-    files.selectFile(chosen);
+    // Typed into the name box, as a user does: selectFile() may be undone
+    // when the dialog's folder finishes loading.
+    files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen);
     static_cast<QDialog&>(files).accept();  // as its «Запис» button does
   });
   dialog->findChild<QPushButton*>(QStringLiteral("SheetSavePdf"))->click();
