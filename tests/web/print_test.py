@@ -13,9 +13,8 @@ import tempfile
 import unittest
 
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
 
-from headless_chromium import TIMEOUT, browser
+from headless_chromium import browser, browser_errors, load_page
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 # Captions of the window's and the page's own controls.
@@ -33,11 +32,12 @@ class PrintTest(unittest.TestCase):
         cls.driver.quit()
 
     def setUp(self):
-        self.driver.get(PAGE.as_uri())
-        WebDriverWait(self.driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        load_page(self.driver, PAGE)
         # The print dialog is the browser's; here the page asks for it only.
         self.driver.execute_script("window.print = () => { window.printed = true; };")
+
+    def tearDown(self):
+        self.assertEqual(browser_errors(self.driver), [])
 
     def click(self, name):
         self.driver.find_element(By.ID, name).click()
