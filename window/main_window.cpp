@@ -1,12 +1,14 @@
 #include "window/main_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "documents/solution_document.h"
 #include "qt_bridge/qt_text.h"
@@ -31,16 +33,31 @@ QMenu* AddMenu(QMenuBar& bar, const QString& name, const QString& title) {
   return menu;
 }
 
+// The menu bar drawn in the window above its client area. A desktop's
+// global menu would take it out of the window, and merely asking the desktop
+// whether it has one (over D-Bus) costs start-up time and a megabyte.
+QMenuBar* MenuBarInWindow(QWidget* window) {
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  return new QMenuBar(window);
+}
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calc_(new StereoCalc) {
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), calc_(new StereoCalc), menuBar_(MenuBarInWindow(this)) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(calc_->windowTitle());
   setWindowIcon(calc_->windowIcon());
   setWindowFlags(calc_->windowFlags());
-  setCentralWidget(calc_);  // from here on a child: its frame is this window's
+  // A plain widget with a layout rather than a QMainWindow, whose layout
+  // machinery for tool bars and docks costs start-up time and memory.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(calc_);  // from here on a child: its frame is this window's
   BuildMenus();
-  setFixedSize(calc_->width(), calc_->height() + menuBar()->sizeHint().height());
+  setFixedSize(calc_->width(), calc_->height() + menuBar_->sizeHint().height());
   // Centred like the window alone; there may be no window manager to do it.
   if (const QScreen* display = screen()) {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
@@ -50,8 +67,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calc_(new StereoC
 }
 
 void MainWindow::BuildMenus() {
-  QMenuBar& bar = *menuBar();
+  QMenuBar& bar = *menuBar_;
   bar.setObjectName(QStringLiteral("MenuBar"));
+  // The window's font, which start-up has loaded already: another face for
+  // the menus alone would cost start-up time and memory.
+  bar.setFont(calc_->font());
   bar.setAccessibleName(QStringLiteral("Меню"));
   QMenu& file = *AddMenu(bar, QStringLiteral("FileMenu"), QStringLiteral("&Файл"));
   connect(AddAction(file, QStringLiteral("PrintSolution"), QStringLiteral("&Печат на решението…"),

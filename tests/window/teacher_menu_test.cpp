@@ -56,7 +56,7 @@ TEST(TeacherMenuTest, MenuSitsAboveAnUnchangedClientArea) {
   const StereoCalc& calc = window.Calculator();
   EXPECT_EQ(calc.size(),
             QSize(form::Pixels(form::kClientWidthTwips), form::Pixels(form::kClientHeightTwips)));
-  EXPECT_EQ(calc.geometry().top(), window.menuBar()->geometry().bottom() + 1);
+  EXPECT_EQ(calc.geometry().top(), window.MenuBar().geometry().bottom() + 1);
   EXPECT_EQ(window.size(), QSize(calc.width(), calc.geometry().bottom() + 1));
 
   const std::vector<std::pair<const char*, QKeySequence>> shortcuts = {
