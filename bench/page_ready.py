@@ -3,8 +3,10 @@
 to the start-up state shown, as the page itself reports it, over several
 fresh loads, on a desktop and on an emulated phone (360 x 740, touch), the
 phone also with its CPU slowed down four times as a low-end one is; and the
-size of what a school has to copy. Given several pages (a build before and
-after a change), their loads take turns, so that both see the same machine.
+size of what a school has to copy. Each page is loaded from file:// and, served
+once until its service worker is active, from the worker's cache with the
+server gone. Given several pages (a build before and after a change), their
+loads take turns, so that both see the same machine.
 
     page_ready.py [--runs N] [--screenshot FILE.png] PAGE...
 """
@@ -16,6 +18,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 from headless_chromium import TIMEOUT, browser  # noqa: E402
+from local_server import LocalServer  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 # name, viewport, CPU slowdown
@@ -25,7 +28,8 @@ SETTINGS = [
     ("phone 360 x 740, CPU / 4", {"width": 360, "height": 740, "mobile": True}, 4),
 ]
 # The build's own files beside the page, which are not copied with it.
-NOT_THE_PAGE = {"CMakeFiles", "fonts", "tests", "CTestTestfile.cmake", "cmake_install.cmake"}
+NOT_THE_PAGE = {"CMakeFiles", "fonts", "tests", "tools", "CTestTestfile.cmake",
+                "cmake_install.cmake"}
 
 
 def emulate(driver, viewport, slowdown):
@@ -36,10 +40,20 @@ def emulate(driver, viewport, slowdown):
     driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
 
 
-def ready_time(driver, page):
-    driver.get(page.as_uri())
+def ready_time(driver, address):
+    driver.get(address)
     return float(WebDriverWait(driver, TIMEOUT).until(
         lambda d: d.execute_script("return document.documentElement.dataset.ready")))
+
+
+def from_the_workers_cache(driver, page):
+    """The address of the page served once, its worker active, the server gone."""
+    server = LocalServer(page.parent)
+    driver.get(server.url + page.name)
+    WebDriverWait(driver, TIMEOUT).until(lambda d: d.execute_async_script(
+        "navigator.serviceWorker.ready.then((r) => arguments[0](r.active.state))") == "activated")
+    server.stop()
+    return server.url + page.name
 
 
 def page_files(page):
@@ -55,18 +69,21 @@ def main():
     options = parser.parse_args()
     driver = browser(width=560, height=600)
     try:
+        sources = {str(page): page.as_uri() for page in options.pages}
+        for page in options.pages:
+            sources[f"{page}, from the worker's cache"] = from_the_workers_cache(driver, page)
         for name, viewport, slowdown in SETTINGS:
             emulate(driver, viewport, slowdown)
-            times = {page: [] for page in options.pages}
+            times = {source: [] for source in sources}
             for _ in range(options.runs):
-                for page in options.pages:
-                    times[page].append(ready_time(driver, page))
-            for page, taken in times.items():
+                for source, address in sources.items():
+                    times[source].append(ready_time(driver, address))
+            for source, taken in times.items():
                 print(f"page ready, {name}: median {statistics.median(taken):.1f} ms, "
-                      f"min {min(taken):.1f} ms over {options.runs} loads  ({page})")
+                      f"min {min(taken):.1f} ms over {options.runs} loads  ({source})")
         if options.screenshot:
             emulate(driver, SETTINGS[0][1], 1)
-            ready_time(driver, options.pages[-1])
+            ready_time(driver, options.pages[-1].as_uri())
             driver.save_screenshot(options.screenshot)
     finally:
         driver.quit()

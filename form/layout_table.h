@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -223,10 +224,8 @@ constexpr std::array<ControlIndex, N> MembersOf(std::string_view array) {
 
 template <std::size_t N>
 constexpr bool AllInTable(const std::array<ControlIndex, N>& members) {
-  for (const ControlIndex member : members) {
-    if (member >= kControlCount) return false;
-  }
-  return true;
+  return std::all_of(members.begin(), members.end(),
+                     [](ControlIndex member) { return member < kControlCount; });
 }
 
 // Whether a layout can be built as it stands: every row names a control, no

@@ -390,6 +390,8 @@ function startPage() {
   // On a phone the first control may be below the fold: the page stays at its top.
   if (first) first.control.focus({ preventScroll: true });
   announcing = true;
+  wireProblemLink(form);
+  offerInstalling();
   // For the tests and the benchmark: the form, and when the page was ready.
   globalThis.stereonaForm = form;
   document.documentElement.dataset.ready = String(performance.now());
