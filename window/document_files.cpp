@@ -72,7 +72,7 @@ QString SavePdfAs(QWidget& parent, const QString& html, const QString& suggested
       &parent, QStringLiteral("Запис като PDF"), QDir::home().filePath(suggestedName + kPdfSuffix),
       QStringLiteral("Документ PDF (*.pdf)"));
   if (chosen.isEmpty()) return {};
-  const QString fileName = WithPdfSuffix(chosen);
+  QString fileName = WithPdfSuffix(chosen);
   const QString error = WritePdf(html, fileName);
   if (!error.isEmpty()) {
     QMessageBox::warning(&parent, QStringLiteral("Запис като PDF"), error);

@@ -33,9 +33,8 @@ QMenu* AddMenu(QMenuBar& bar, const QString& name, const QString& title) {
   return menu;
 }
 
-// The menu bar drawn in the window above its client area. A desktop's
-// global menu would take it out of the window, and merely asking the desktop
-// whether it has one (over D-Bus) costs start-up time and a megabyte.
+// The menu bar drawn in the window above its client area: a desktop's
+// global menu would take it out of the window and change the window's size.
 QMenuBar* MenuBarInWindow(QWidget* window) {
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   return new QMenuBar(window);
