@@ -20,7 +20,8 @@ void Calculator::Command1_Click(std::int16_t index) {
 void Calculator::Calculate() {
   // The hidden fourth input of a body with three quantities is not part of
   // its calculation: it is neither read nor counted in the zero test.
-  const std::size_t quantityCount = kBodies[SelectedBody()].quantityCount;
+  solvedBody_ = SelectedBody();
+  const std::size_t quantityCount = kBodies[*solvedBody_].quantityCount;
   double product = 1.0;
   for (int k = 0; k < static_cast<int>(kMaxQuantities); ++k) {
     const auto slot = static_cast<std::size_t>(k);

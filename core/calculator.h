@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/bodies.h"
@@ -30,6 +31,10 @@ class Calculator {
 
   const ProblemState& State() const noexcept { return state_; }
   const std::string& Output() const noexcept { return output_.Text(); }
+  // The body of the last calculate command, refused or not; nothing before
+  // the first. The body selected now may be another: the output box keeps
+  // the last solution until the next calculation.
+  std::optional<std::size_t> SolvedBody() const noexcept { return solvedBody_; }
 
  private:
   void Calculate();
@@ -42,6 +47,7 @@ class Calculator {
   const SolverTable& solvers_;
   ProblemState state_;
   OutputText output_;
+  std::optional<std::size_t> solvedBody_;
 };
 
 inline constexpr std::string_view kZeroKnownMessage =

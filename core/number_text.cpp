@@ -121,6 +121,8 @@ class Layout {
 
 void SetDecimalSeparator(std::string_view separator) { Separator() = separator; }
 
+std::string_view DecimalSeparator() { return Separator(); }
+
 std::string NumberText(double value) {
   if (value == 0.0) return "0";  // also -0.0, which must not show a sign
   if (std::isnan(value)) return "NAN";

@@ -12,5 +12,6 @@ std::string NumberText(double value);
 
 // "." unless set; the face sets it once from the regional settings.
 void SetDecimalSeparator(std::string_view separator);
+std::string_view DecimalSeparator();
 
 }  // namespace stereona

@@ -56,6 +56,7 @@ class Form : private Controls {
 
   const ControlState& State(ControlIndex control) const { return states_.at(control); }
   const ProblemState& Problem() const noexcept { return calculator_.State(); }
+  std::optional<std::size_t> SolvedBody() const noexcept { return calculator_.SolvedBody(); }
   RandomSource& Random() noexcept { return random_; }
 
  private:

@@ -10,7 +10,7 @@ packages=(
   fonts-liberation
   libgtest-dev libbenchmark-dev libfast-float-dev locales
   clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils poppler-utils
   qt6-translations-l10n
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file

@@ -1,11 +1,12 @@
 // What the page may call: the layout table, the window's facts, the form
-// with its actions and state, and the decimal separator of the student's
-// language. The page adds no behaviour of its own.
+// with its actions and state, the decimal separator of the student's
+// language, and the documents a teacher prints. The page adds no behaviour of its own.
 #include <emscripten/bind.h>
 
 #include <string>
 
 #include "core/number_text.h"
+#include "web/document_bindings.h"
 #include "web/layout_rows.h"
 #include "web/web_form.h"
 
@@ -22,6 +23,8 @@ EMSCRIPTEN_BINDINGS(stereona) {
   emscripten::function("vocabulary", &stereona::web::Vocabulary);
   emscripten::function("drawingOf", &stereona::web::DrawingOf);
   emscripten::function("useDecimalSeparator", &UseDecimalSeparator);
+  emscripten::function("sheetChoices", &stereona::web::SheetChoices);
+  emscripten::function("practiceSheet", &stereona::web::PracticeSheet);
   emscripten::class_<WebForm>("Form")
       .constructor<>()
       .function("setListener", &WebForm::SetListener)
@@ -30,5 +33,6 @@ EMSCRIPTEN_BINDINGS(stereona) {
       .function("click", &WebForm::Click)
       .function("type", &WebForm::Type)
       .function("chooseRow", &WebForm::ChooseRow)
-      .function("state", &WebForm::State);
+      .function("state", &WebForm::State)
+      .function("solutionDocument", &WebForm::SolutionDocument);
 }

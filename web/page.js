@@ -387,6 +387,7 @@ function startPage() {
   for (const view of views.values()) wire(form, view);
   wireFaultMessage();
   document.getElementById('page').prepend(client);
+  startDocuments(form);  // documents.js
   const first = firstInTabOrder();
   // On a phone the first control may be below the fold: the page stays at its top.
   if (first) first.control.focus({ preventScroll: true });

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "documents/solution_document.h"
 #include "form/layout_table.h"
 #include "form/vocabulary.h"
 #include "web/css_colour.h"
@@ -60,5 +61,7 @@ void WebForm::FaultRaised(const form::FaultReport& fault) {
   report.set("message", std::string(fault.message));
   listener_.call<void>("faultRaised", report);
 }
+
+std::string WebForm::SolutionDocument() const { return documents::SolutionDocument(form_); }
 
 }  // namespace stereona::web

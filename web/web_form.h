@@ -30,6 +30,9 @@ class WebForm : private form::FormListener {
   // for a name that is not in the table.
   emscripten::val State(const std::string& control) const;
 
+  // The solution of the last calculation as an HTML document.
+  std::string SolutionDocument() const;
+
  private:
   void ControlChanged(form::ControlIndex control, form::Property property) override;
   void FaultRaised(const form::FaultReport& fault) override;

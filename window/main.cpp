@@ -3,8 +3,8 @@
 
 #include "window/accessible_window.h"
 #include "window/decimal_separator.h"
+#include "window/main_window.h"
 #include "window/qt_translation.h"
-#include "window/stereo_calc.h"
 #include "window/window_font.h"
 
 namespace {
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
   // that alone would load a second font at start-up.
   const QFont desktopFont = QGuiApplication::font();
   QGuiApplication::setFont(stereona::window::WindowFont().resolve(desktopFont));
-  stereona::window::StereoCalc window;
+  stereona::window::MainWindow window;
   RestoreApplicationFont(desktopFont);
   window.show();
   return QApplication::exec();

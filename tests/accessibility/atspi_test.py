@@ -144,9 +144,14 @@ class Program:
             raise AssertionError(f"{len(found)} shown controls named {name!r} in {panel!r}")
         return found[0]
 
+    def client_area(self):
+        """The window below the menu bar: the child of the frame that holds the text boxes."""
+        return next(child for child in self.window if child is not None and
+                    any(a.getRole() == pyatspi.ROLE_TEXT for a in child))
+
     def inputs(self):
-        """Text2(0) to Text2(3), shown or hidden: the window's first four text boxes."""
-        return [a for a in self.window if a.getRole() == pyatspi.ROLE_TEXT][:4]
+        """Text2(0) to Text2(3), shown or hidden: the client area's first four text boxes."""
+        return [a for a in self.client_area() if a.getRole() == pyatspi.ROLE_TEXT][:4]
 
     def type(self, inputs):
         for box, text in zip(self.inputs(), inputs):
@@ -330,6 +335,51 @@ class FaultThroughActions(ProgramTest):
         before = self.program.calculate()
         wait_for("the next solution", lambda: self.program.output_text() != before)
         self.assertEqual(self.program.lines()[-2], "V = 22 * 7 * 6 * 6 / 21 = 5544 / 21 = 264")
+
+
+class MenuThroughActions(ProgramTest):
+    """The menu bar above the window, and the practice sheets opened from it."""
+
+    FILE_ITEMS = ["Печат на решението…", "Решението като PDF…", "Листове за упражнения…",
+                  "Изход"]
+
+    def menu(self, name):
+        bar = pyatspi.findDescendant(self.program.window,
+                                     lambda a: a.getRole() == pyatspi.ROLE_MENU_BAR)
+        return next(m for m in bar if m is not None and m.name == name)
+
+    def items(self, menu):
+        """The items of a menu, which Qt shows inside its popup menu."""
+        return pyatspi.findAllDescendants(menu, lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM)
+
+    def test_the_menus_and_their_items_have_bulgarian_names(self):
+        self.assertEqual([a.name for a in self.items(self.menu("Файл"))], self.FILE_ITEMS)
+        self.assertEqual([a.name for a in self.items(self.menu("Помощ"))], ["За Стереона"])
+
+    def test_the_practice_sheets_open_from_the_menu_with_every_option_named(self):
+        sheets = next(a for a in self.items(self.menu("Файл"))
+                      if a.name == "Листове за упражнения…")
+        do_action(sheets, "Press")
+        dialog = wait_for("the practice sheet dialog", lambda: next(
+            (a for a in self.program.app if a is not None and
+             a.name == "Листове за упражнения"), None))
+        named = {a.name for a in pyatspi.findAllDescendants(dialog, lambda a: a.getRole() in (
+            pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO_BOX,
+            pyatspi.ROLE_PUSH_BUTTON))}
+        self.assertLessEqual({"Брой задачи", "Номер на листа", "Брой варианти", "Конус",
+                              "Паралелепипед", "Печат…", "Запиши като PDF…", "Затвори"}, named)
+        # On Linux Qt names a combo box by its current item; a screen reader
+        # says what it is from the label it is labelled by.
+        ranges = pyatspi.findDescendant(dialog, lambda a: a.getRole() == pyatspi.ROLE_COMBO_BOX)
+        labels = [target.name for relation in ranges.getRelationSet()
+                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+        self.assertEqual(labels, ["Диапазон:"])
+        close = pyatspi.findDescendant(dialog, lambda a: a.name == "Затвори")
+        do_action(close, "Press")
+        wait_for("the dialog to close", lambda: not any(
+            a is not None and a.name == "Листове за упражнения" and showing(a)
+            for a in self.program.app))
 
 
 if __name__ == "__main__":

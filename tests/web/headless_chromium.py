@@ -5,6 +5,7 @@ import tempfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
 
 TIMEOUT = 15  # seconds for any one wait: nothing may hang CI
 
@@ -24,3 +25,15 @@ def browser(width=700, lang="en-US", height=700):
     driver.set_page_load_timeout(TIMEOUT)
     driver.set_script_timeout(TIMEOUT)
     return driver
+
+
+def load_page(driver, page):
+    """Opens the page from file:// and waits until its start-up state is shown."""
+    driver.get(page.as_uri())
+    WebDriverWait(driver, TIMEOUT).until(
+        lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+
+
+def browser_errors(driver):
+    """What the page's scripts reported as errors since the last call."""
+    return [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]

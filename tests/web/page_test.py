@@ -10,9 +10,8 @@ import unittest
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
-from headless_chromium import TIMEOUT, browser
+from headless_chromium import browser, browser_errors, load_page
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 GOLDEN = pathlib.Path(sys.argv[2])
@@ -61,13 +60,10 @@ class PageTest(unittest.TestCase):
         cls.driver.quit()
 
     def setUp(self):
-        self.driver.get(PAGE.as_uri())
-        WebDriverWait(self.driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        load_page(self.driver, PAGE)
 
     def tearDown(self):
-        errors = [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
-        self.assertEqual(errors, [])
+        self.assertEqual(browser_errors(self.driver), [])
 
     def element(self, name):
         return self.driver.find_element(By.ID, name)

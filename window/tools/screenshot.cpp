@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "window/decimal_separator.h"
-#include "window/stereo_calc.h"
+#include "window/main_window.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
   }
   const QString path = QString::fromLocal8Bit(argv[1]);
   stereona::window::UseDecimalSeparatorOf(QLocale::system());
-  stereona::window::StereoCalc window;
+  stereona::window::MainWindow window;  // with its menu bar, as the program shows it
   window.show();
   SolveExample(window);
 

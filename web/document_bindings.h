@@ -1,0 +1,17 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+// The documents a teacher prints, as the page asks for them.
+namespace stereona::web {
+
+// What the practice sheet dialog offers: the bodies' names, the ranges and
+// the bounds of the numbers, so that the page writes none of them itself.
+emscripten::val SheetChoices();
+
+// The practice sheet for the options the dialog gathered ({bodies: [6
+// booleans], volumeOnly, problemCount, range, sheetNumber, variantCount}):
+// {html} or, for options out of bounds, {error} in Bulgarian.
+emscripten::val PracticeSheet(emscripten::val options);
+
+}  // namespace stereona::web

@@ -1,0 +1,97 @@
+#include "window/document_files.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "window/paged_document.h"
+#include "window/print_module.h"
+
+namespace stereona::window {
+namespace {
+
+const QString kPdfSuffix = QStringLiteral(".pdf");
+
+// The print support lives in a module of its own, so that the window starts
+// without loading Qt's print support; it is looked for beside the program,
+// where it is installed, and on the library path.
+PrintModuleFunction LoadPrintModule(QString& error) {
+  static PrintModuleFunction print = nullptr;
+  if (print) return print;
+  const QStringList candidates = {
+      QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+          QLatin1String(kPrintModuleFile),
+      QStringLiteral(STEREONA_PRINT_MODULE_DIR "/") + QLatin1String(kPrintModuleFile),
+      QLatin1String(kPrintModuleFile)};
+  for (const QString& candidate : candidates) {
+    QLibrary library(candidate);
+    if (!library.load()) {
+      error = library.errorString();
+      continue;
+    }
+    print = reinterpret_cast<PrintModuleFunction>(library.resolve(kPrintModuleEntry));
+    if (print) return print;
+    error = library.errorString();
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QString WithPdfSuffix(const QString& fileName) {
+  if (fileName.endsWith(kPdfSuffix, Qt::CaseInsensitive)) return fileName;
+  return fileName + kPdfSuffix;
+}
+
+QString WritePdf(const QString& html, const QString& fileName) {
+  // Made in memory first: a PDF writer says nothing when its file cannot be
+  // opened, and a half-written file must not replace a good one.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    writer.setCreator(QStringLiteral("Стереона"));
+    UseA4WithMargins(writer);
+    PaintDocument(html, writer);
+  }
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.size() || !file.commit()) {
+    return QStringLiteral("Файлът „%1“ не може да бъде записан: %2.")
+        .arg(QDir::toNativeSeparators(fileName), file.errorString());
+  }
+  return {};
+}
+
+QString SavePdfAs(QWidget& parent, const QString& html, const QString& suggestedName) {
+  const QString chosen = QFileDialog::getSaveFileName(
+      &parent, QStringLiteral("Запис като PDF"), QDir::home().filePath(suggestedName + kPdfSuffix),
+      QStringLiteral("Документ PDF (*.pdf)"));
+  if (chosen.isEmpty()) return {};
+  QString fileName = WithPdfSuffix(chosen);
+  const QString error = WritePdf(html, fileName);
+  if (!error.isEmpty()) {
+    QMessageBox::warning(&parent, QStringLiteral("Запис като PDF"), error);
+    return {};
+  }
+  return fileName;
+}
+
+void PrintWithPreview(QWidget& parent, const QString& html) {
+  QString error;
+  if (const PrintModuleFunction print = LoadPrintModule(error)) {
+    const QByteArray utf8 = html.toUtf8();
+    print(&parent, utf8.constData());
+    return;
+  }
+  QMessageBox::warning(&parent, QStringLiteral("Печат"),
+                       QStringLiteral("Печатът не е на разположение (%1). Запишете документа "
+                                      "като PDF.")
+                           .arg(error));
+}
+
+}  // namespace stereona::window

@@ -1,0 +1,120 @@
+#include "window/main_window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "documents/solution_document.h"
+#include "qt_bridge/qt_text.h"
+#include "window/document_files.h"
+#include "window/sheet_dialog.h"
+
+namespace stereona::window {
+namespace {
+
+QAction* AddAction(QMenu& menu, const QString& name, const QString& text,
+                   const QKeySequence& shortcut = {}) {
+  QAction* action = menu.addAction(text);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+QMenu* AddMenu(QMenuBar& bar, const QString& name, const QString& title) {
+  QMenu* menu = bar.addMenu(title);
+  menu->setObjectName(name);
+  menu->setAccessibleName(QString(title).remove(QLatin1Char('&')));
+  return menu;
+}
+
+// The menu bar drawn in the window above its client area: a desktop's
+// global menu would take it out of the window and change the window's size.
+QMenuBar* MenuBarInWindow(QWidget* window) {
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  return new QMenuBar(window);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), calc_(new StereoCalc), menuBar_(MenuBarInWindow(this)) {
+  setObjectName(QStringLiteral("MainWindow"));
+  setWindowTitle(calc_->windowTitle());
+  setWindowIcon(calc_->windowIcon());
+  setWindowFlags(calc_->windowFlags());
+  // A plain widget with a layout rather than a QMainWindow, whose layout
+  // machinery for tool bars and docks costs start-up time and memory.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(calc_);  // from here on a child: its frame is this window's
+  BuildMenus();
+  setFixedSize(calc_->width(), calc_->height() + menuBar_->sizeHint().height());
+  // Centred like the window alone; there may be no window manager to do it.
+  if (const QScreen* display = screen()) {
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    display->availableGeometry()));
+  }
+  calc_->setFocus();
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar& bar = *menuBar_;
+  bar.setObjectName(QStringLiteral("MenuBar"));
+  // The window's font, which start-up has loaded already: another face for
+  // the menus alone would cost start-up time and memory.
+  bar.setFont(calc_->font());
+  bar.setAccessibleName(QStringLiteral("Меню"));
+  QMenu& file = *AddMenu(bar, QStringLiteral("FileMenu"), QStringLiteral("&Файл"));
+  connect(AddAction(file, QStringLiteral("PrintSolution"), QStringLiteral("&Печат на решението…"),
+                    QKeySequence(Qt::CTRL | Qt::Key_P)),
+          &QAction::triggered, this, &MainWindow::PrintSolution);
+  connect(AddAction(file, QStringLiteral("SolutionAsPdf"), QStringLiteral("Решението като P&DF…"),
+                    QKeySequence(Qt::CTRL | Qt::Key_S)),
+          &QAction::triggered, this, &MainWindow::SaveSolutionAsPdf);
+  connect(
+      AddAction(file, QStringLiteral("PracticeSheets"), QStringLiteral("&Листове за упражнения…")),
+      &QAction::triggered, this, &MainWindow::OpenPracticeSheets);
+  file.addSeparator();
+  connect(AddAction(file, QStringLiteral("Quit"), QStringLiteral("&Изход"),
+                    QKeySequence(Qt::CTRL | Qt::Key_Q)),
+          &QAction::triggered, this, &QWidget::close);
+
+  QMenu& help = *AddMenu(bar, QStringLiteral("HelpMenu"), QStringLiteral("&Помощ"));
+  connect(AddAction(help, QStringLiteral("About"), QStringLiteral("&За Стереона")),
+          &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+void MainWindow::PrintSolution() {
+  PrintWithPreview(*this, ToQString(documents::SolutionDocument(calc_->Form())));
+}
+
+void MainWindow::SaveSolutionAsPdf() {
+  SavePdfAs(*this, ToQString(documents::SolutionDocument(calc_->Form())),
+            QStringLiteral("решение"));
+}
+
+void MainWindow::OpenPracticeSheets() {
+  auto* dialog = new SheetDialog(this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void MainWindow::ShowAbout() {
+  QMessageBox::about(
+      this, QStringLiteral("За Стереона"),
+      QStringLiteral("<h3>Стереона %1</h3>"
+                     "<p>Обеми на конус, пресечен конус, пирамида, пресечена пирамида, "
+                     "цилиндър и паралелепипед, решени стъпка по стъпка.</p>"
+                     "<p>Свободен софтуер под лиценза MIT.</p>")
+          .arg(QStringLiteral(STEREONA_VERSION)));
+}
+
+}  // namespace stereona::window

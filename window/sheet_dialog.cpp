@@ -1,0 +1,159 @@
+#include "window/sheet_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "core/random_source.h"
+#include "documents/practice_sheet.h"
+#include "documents/sentences.h"
+#include "form/layout_table.h"
+#include "qt_bridge/qt_text.h"
+#include "window/document_files.h"
+
+namespace stereona::window {
+namespace {
+
+constexpr const documents::SheetCaptions& kCaptions = documents::kSheetCaptions;
+
+QSpinBox* SpinBox(QWidget& parent, const QString& name, int minimum, int maximum, int value) {
+  auto* box = new QSpinBox(&parent);
+  box->setRange(minimum, maximum);
+  box->setValue(value);
+  box->setAccessibleName(name);
+  return box;
+}
+
+QString Label(std::string_view caption) { return ToQString(caption) + QLatin1Char(':'); }
+
+}  // namespace
+
+SheetDialog::SheetDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("SheetDialog"));
+  setWindowTitle(ToQString(kCaptions.title));
+  setAccessibleName(windowTitle());
+  BuildOptions();
+  BuildButtons();
+  ShowSheet();
+  resize(900, 640);
+}
+
+void SheetDialog::BuildOptions() {
+  auto* bodies = new QGroupBox(ToQString(kCaptions.bodies), this);
+  auto* bodyList = new QVBoxLayout(bodies);
+  for (std::size_t v = 0; v < kBodyCount; ++v) {
+    bodies_[v] = new QCheckBox(ToQString(documents::CapitalFirst(kBodies[v].caption)), bodies);
+    bodies_[v]->setObjectName(QStringLiteral("SheetBody%1").arg(v));
+    bodies_[v]->setChecked(true);
+    bodyList->addWidget(bodies_[v]);
+    connect(bodies_[v], &QCheckBox::toggled, this, &SheetDialog::ShowSheet);
+  }
+
+  const documents::SheetOptions defaults;
+  anyUnknown_ = new QCheckBox(ToQString(kCaptions.anyUnknown), this);
+  problems_ = SpinBox(*this, ToQString(kCaptions.problems), 1, documents::kMaxProblems,
+                      defaults.problemCount);
+  range_ = new QComboBox(this);
+
+  for (const std::string_view range : form::kRanges) range_->addItem(ToQString(range));
+  // A new sheet each time the dialog opens; its number makes it again.
+  const auto seed = static_cast<int>(ClockSeed() % documents::kMaxSheetNumber) + 1;
+  number_ = SpinBox(*this, ToQString(kCaptions.number), 1,
+                    static_cast<int>(documents::kMaxSheetNumber), seed);
+  variants_ = SpinBox(*this, ToQString(kCaptions.variants), 1, documents::kMaxVariants,
+                      defaults.variantCount);
+  problems_->setObjectName(QStringLiteral("SheetProblems"));
+  number_->setObjectName(QStringLiteral("SheetNumber"));
+  variants_->setObjectName(QStringLiteral("SheetVariants"));
+  anyUnknown_->setObjectName(QStringLiteral("SheetAnyUnknown"));
+  range_->setObjectName(QStringLiteral("SheetRange"));
+
+  auto* numbers = new QFormLayout;
+  // Each label is its field's buddy, which names the field for a screen
+  // reader (a combo box on Linux takes its name from there).
+  numbers->addRow(Label(kCaptions.problems), problems_);
+  numbers->addRow(Label(kCaptions.range), range_);
+  numbers->addRow(Label(kCaptions.number), number_);
+  numbers->addRow(Label(kCaptions.variants), variants_);
+  for (QSpinBox* box : {problems_, number_, variants_}) {
+    connect(box, &QSpinBox::valueChanged, this, &SheetDialog::ShowSheet);
+  }
+  connect(range_, &QComboBox::currentIndexChanged, this, &SheetDialog::ShowSheet);
+  connect(anyUnknown_, &QCheckBox::toggled, this, &SheetDialog::ShowSheet);
+
+  auto* options = new QVBoxLayout;
+  options->addWidget(bodies);
+  options->addWidget(anyUnknown_);
+  options->addLayout(numbers);
+  options->addStretch();
+
+  preview_ = new QTextBrowser(this);
+  preview_->setObjectName(QStringLiteral("SheetPreview"));
+  preview_->setAccessibleName(QStringLiteral("Преглед на листа"));
+  refusal_ = new QLabel(this);
+  refusal_->setObjectName(QStringLiteral("SheetRefusal"));
+  refusal_->setAccessibleName(QStringLiteral("Грешка в избора"));
+  auto* shown = new QVBoxLayout;
+  shown->addWidget(preview_);
+  shown->addWidget(refusal_);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(options);
+  columns->addLayout(shown, 1);
+  auto* whole = new QVBoxLayout(this);
+  whole->addLayout(columns);
+}
+
+void SheetDialog::BuildButtons() {
+  auto* buttons = new QDialogButtonBox(this);
+  print_ = buttons->addButton(QStringLiteral("Печат…"), QDialogButtonBox::ActionRole);
+  savePdf_ = buttons->addButton(QStringLiteral("Запиши като PDF…"), QDialogButtonBox::ActionRole);
+  QPushButton* close = buttons->addButton(QStringLiteral("Затвори"), QDialogButtonBox::RejectRole);
+  print_->setObjectName(QStringLiteral("SheetPrint"));
+  savePdf_->setObjectName(QStringLiteral("SheetSavePdf"));
+  close->setObjectName(QStringLiteral("SheetClose"));
+  connect(print_, &QPushButton::clicked, this, &SheetDialog::Print);
+  connect(savePdf_, &QPushButton::clicked, this, &SheetDialog::SavePdf);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout()->addWidget(buttons);
+}
+
+documents::SheetOptions SheetDialog::Options() const {
+  documents::SheetOptions options;
+  for (std::size_t v = 0; v < kBodyCount; ++v) options.bodies[v] = bodies_[v]->isChecked();
+  options.volumeOnly = !anyUnknown_->isChecked();
+  options.problemCount = problems_->value();
+  options.range = static_cast<std::size_t>(range_->currentIndex());
+  options.sheetNumber = static_cast<std::uint32_t>(number_->value());
+  options.variantCount = variants_->value();
+  return options;
+}
+
+void SheetDialog::ShowSheet() {
+  try {
+    html_ = ToQString(documents::PracticeSheet(Options()));
+    refusal_->clear();
+  } catch (const documents::SheetOptionsError& refused) {
+    html_.clear();
+    refusal_->setText(ToQString(refused.what()));
+  }
+  preview_->setHtml(html_);
+  print_->setEnabled(!html_.isEmpty());
+  savePdf_->setEnabled(!html_.isEmpty());
+}
+
+void SheetDialog::Print() { PrintWithPreview(*this, html_); }
+
+void SheetDialog::SavePdf() {
+  SavePdfAs(*this, html_, QStringLiteral("лист-%1").arg(number_->value()));
+}
+
+}  // namespace stereona::window

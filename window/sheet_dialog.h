@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/bodies.h"
+#include "documents/sheet_options.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTextBrowser;
+
+namespace stereona::window {
+
+// «Листове за упражнения»: the options of a practice sheet, the sheet as it
+// will print, and print or save as PDF. Every bound is in the controls, so
+// that no option out of range can be entered; the only options the sheet
+// refuses (no body chosen) are said under the preview.
+class SheetDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit SheetDialog(QWidget* parent = nullptr);
+
+  documents::SheetOptions Options() const;
+  // The sheet as shown, or empty when the options are refused.
+  const QString& SheetHtml() const noexcept { return html_; }
+
+ private:
+  void BuildOptions();
+  void BuildButtons();
+  void ShowSheet();
+  void Print();
+  void SavePdf();
+
+  std::array<QCheckBox*, kBodyCount> bodies_{};
+  QCheckBox* anyUnknown_ = nullptr;
+  QSpinBox* problems_ = nullptr;
+  QComboBox* range_ = nullptr;
+  QSpinBox* number_ = nullptr;
+  QSpinBox* variants_ = nullptr;
+  QTextBrowser* preview_ = nullptr;
+  QLabel* refusal_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* savePdf_ = nullptr;
+  QString html_;
+};
+
+}  // namespace stereona::window
