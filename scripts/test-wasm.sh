@@ -5,7 +5,8 @@
 # differs from the native one), and the page in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh web-tests
 build_dir=${STEREONA_WASM_BUILD_DIR:-build-wasm}
-source scripts/wasm-configure.sh "$build_dir"
+source scripts/wasm-configure.sh "$build_dir" -DBUILD_TESTING=ON
 cmake --build "$build_dir" --parallel "$(nproc)"
 ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)"
