@@ -42,7 +42,7 @@ declare -A sets=(
 )
 
 if [ $# -eq 0 ]; then
-  echo "usage: $0 SET... (sets: $(printf '%s\n' "${!sets[@]}" | sort | tr '\n' ' '))" >&2
+  echo "usage: $0 SET... (sets: $(printf '%s\n' "${!sets[@]}" | sort | paste -sd ' '))" >&2
   exit 2
 fi
 
