@@ -14,9 +14,7 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-# lintian is needed here only; the validators, dpkg-shlibdeps and the X tools
-# are among the project's packages already.
-scripts/install-deps.sh lintian
+scripts/install-deps.sh package
 
 build_dir=${STEREONA_PACKAGE_BUILD_DIR:-build-deb}
 echo "== release build in $build_dir"

@@ -3,7 +3,7 @@
 # and cppcheck find nothing in our own sources.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh analyse
 # The units are read with the flags of the ordinary build, so it is reused.
 build_dir=${STEREONA_BUILD_DIR:-build}
 

@@ -7,7 +7,7 @@
 # STARTUP_RUNS sets the runs per program (default 15).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh bench
 build_dir=build-release  # the preset's
 cmake --preset release >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" \

@@ -6,7 +6,7 @@
 # FUZZ_SECONDS sets the time per target (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh fuzz
 seconds=${FUZZ_SECONDS:-60}
 build_dir=build-fuzz  # the preset's
 cmake --preset fuzz

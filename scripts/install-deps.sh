@@ -1,23 +1,69 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need,
-# and any named as arguments, only those that are missing. Uses sudo when not
-# run as root.
+# Installs the Debian 12 packages of the sets named as arguments, only those
+# that are missing: each script asks for what it needs and no more, so that
+# opening the window (scripts/run.sh) does not fetch the browser, the
+# WebAssembly toolchain or the checkers. Uses sudo when not run as root.
+#
+#   scripts/install-deps.sh SET...
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libxcb1-dev
-  fonts-liberation
-  libgtest-dev libbenchmark-dev libfast-float-dev locales
-  clang-14 libclang-rt-14-dev clang-tidy clang-format cppcheck
-  xvfb xauth x11-utils poppler-utils
-  qt6-translations-l10n
-  dbus-daemon at-spi2-core python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file
-  emscripten node-acorn nodejs fonts-liberation2 python3-fonttools python3-brotli
-  chromium chromium-driver python3-selenium
-  "$@"
+# Every set the scripts ask for. "@name" takes in another set, so a package
+# is named once, in the set of the purpose it serves; a new package goes on
+# the line of the purpose it serves.
+declare -A sets=(
+  # The calculation and the form with any toolchain (fast_float is header-only).
+  [build]="build-essential cmake ninja-build libfast-float-dev"
+  # The native Qt build: the window and its drawings, which the page takes as SVG.
+  [qt]="@build qt6-base-dev qt6-svg-dev fonts-liberation"
+  # scripts/run.sh: the window on a desktop, Qt's own texts in Bulgarian.
+  [window]="@qt qt6-qpa-plugins qt6-translations-l10n"
+  # scripts/test.sh: every native test. The number tests run under the bg_BG
+  # locale (made below whenever locales is asked for); the screen-reader test
+  # needs Xvfb, D-Bus and AT-SPI; the packaging tests the two validators; the
+  # printing tests read the PDFs they write with pdftotext.
+  [tests]="@window libgtest-dev locales xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
+           desktop-file-utils appstream poppler-utils"
+  # scripts/web.sh: emscripten (its JavaScript tools need acorn), and the
+  # bundled font subset with fontTools.
+  [web]="@qt emscripten node-acorn nodejs fonts-liberation2 python3-fonttools python3-brotli"
+  # scripts/test-wasm.sh: GoogleTest from its sources, the page in headless
+  # Chromium, and what it prints read back with pdftotext.
+  [web-tests]="@web libgtest-dev chromium chromium-driver python3-selenium poppler-utils"
+  # npm, for the pinned axe-core the page's tests inject; asked for only where
+  # there is none, since a Node.js from elsewhere brings its own npm, which
+  # Debian's package would conflict with.
+  [npm]="npm"
+  # scripts/analyse.sh reads every unit, the tests' too, with the build's flags.
+  [analyse]="@window libgtest-dev clang-format clang-tidy cppcheck"
+  # scripts/fuzz.sh: libFuzzer comes with clang's runtime; no Qt.
+  [fuzz]="@build clang-14 libclang-rt-14-dev"
+  # scripts/sanitize.sh: the whole native suite again, built with sanitizers.
+  [sanitize]="@tests"
+  # scripts/bench.sh: Google Benchmark, the start-up probe (xcb, under Xvfb),
+  # the loop under Node and the page in Chromium.
+  [bench]="@window @web-tests libbenchmark-dev pkg-config libxcb1-dev xvfb xauth"
+  # packaging/check-package.sh: CPack's dependency scan (dpkg-shlibdeps reads
+  # what file finds), lintian, the validators, the program under Xvfb (xwininfo).
+  [package]="@window dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils"
 )
+
+if [ $# -eq 0 ]; then
+  echo "usage: $0 SET... (sets: $(printf '%s\n' "${!sets[@]}" | sort | paste -sd ' '))" >&2
+  exit 2
+fi
+
+packages=()
+declare -A taken=()
+add_set() {
+  [ -n "${sets[$1]+set}" ] || { echo "$0: no set named '$1'" >&2; exit 2; }
+  [ -z "${taken[$1]+taken}" ] || return 0
+  taken[$1]=1
+  local word
+  for word in ${sets[$1]}; do
+    if [[ $word == @* ]]; then add_set "${word#@}"; else packages+=("$word"); fi
+  done
+}
+for name in "$@"; do add_set "$name"; done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -35,6 +81,6 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # The number tests run the C library under a locale whose decimal point is ",".
-if ! locale -a 2>/dev/null | grep -qx 'bg_BG.utf8'; then
+if [[ " ${packages[*]} " == *" locales "* ]] && ! locale -a 2>/dev/null | grep -qx 'bg_BG.utf8'; then
   "${sudo[@]}" localedef -i bg_BG -c -f UTF-8 bg_BG.UTF-8
 fi

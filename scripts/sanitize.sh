@@ -12,7 +12,7 @@
 # tests count the widgets each test leaves alive instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh sanitize
 build_dir=build-asan  # the preset's
 suppressions=$PWD/tests/lsan.supp
 

@@ -7,8 +7,10 @@
 # pins, installed here from npm into the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh web-tests
+command -v npm >/dev/null || scripts/install-deps.sh npm
 build_dir=${STEREONA_WASM_BUILD_DIR:-build-wasm}
-source scripts/wasm-configure.sh "$build_dir"
+source scripts/wasm-configure.sh "$build_dir" -DBUILD_TESTING=ON
 cmake --build "$build_dir" --parallel "$(nproc)"
 mkdir -p "$build_dir/axe"
 cp tests/web/axe/package.json tests/web/axe/package-lock.json "$build_dir/axe/"

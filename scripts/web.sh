@@ -5,6 +5,7 @@
 # opened as a file. WEB_SERVE=0 builds without serving.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh web
 build_dir=${STEREONA_WASM_BUILD_DIR:-build-wasm}
 source scripts/wasm-configure.sh "$build_dir" >/dev/null
 cmake --build "$build_dir" --target stereona_page

@@ -10,7 +10,7 @@ program=$1
 golden_dir=$2
 
 skip() {
-  echo "SKIPPED: $1 (scripts/install-deps.sh installs it)"
+  echo "SKIPPED: $1 (scripts/install-deps.sh tests installs it)"
   exit 77
 }
 

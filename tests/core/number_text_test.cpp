@@ -92,7 +92,7 @@ TEST_F(DecimalSeparatorTest, ALongSeparatorStillFitsTheLongestText) {
 TEST_F(DecimalSeparatorTest, PrintfLocaleDoesNotReachTheText) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
   if (std::setlocale(LC_NUMERIC, "bg_BG.UTF-8") == nullptr) {
-    GTEST_SKIP() << "no bg_BG.UTF-8 locale (scripts/install-deps.sh makes it)";
+    GTEST_SKIP() << "no bg_BG.UTF-8 locale (scripts/install-deps.sh tests makes it)";
   }
   const std::string dot = NumberText(22.0 / 7.0);
   const std::string scientific = NumberText(-0.000015);
