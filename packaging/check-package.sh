@@ -53,6 +53,14 @@ for icon in /usr/share/icons/hicolor/{32x32/apps/bg.stereona.Stereona.png,scalab
   [ -s "$icon" ] || { echo "missing: $icon" >&2; exit 1; }
 done
 
+echo "== the print module where the installed program looks for it"
+# The program finds its print module by a path relative to its own folder,
+# written into it at build time (as UTF-16, a QString's text); a package
+# whose prefix is not the build's must still have the module there.
+module_path=$(strings -el /usr/bin/stereona | grep -o '[./a-z0-9_-]*stereona/modules' | head -n 1)
+[ -n "$module_path" ] && [ -f "/usr/bin/$module_path/libstereona_print.so" ] ||
+  { echo "no print module at /usr/bin/$module_path" >&2; exit 1; }
+
 echo "== /usr/bin/stereona under Xvfb"
 # -noreset: a probe that looks at the window tree before the program has
 # connected would, as the only client, make the server reset on leaving.

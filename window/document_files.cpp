@@ -18,16 +18,17 @@ namespace {
 const QString kPdfSuffix = QStringLiteral(".pdf");
 
 // The print support lives in a module of its own, so that the window starts
-// without loading Qt's print support; it is looked for beside the program,
-// where it is installed, and on the library path.
+// without loading Qt's print support; it is looked for beside the program
+// (the build), where it is installed relative to the program, and on the
+// library path.
 PrintModuleFunction LoadPrintModule(QString& error) {
   static PrintModuleFunction print = nullptr;
   if (print) return print;
+  const QString program = QCoreApplication::applicationDirPath();
+  const QString file = QLatin1String(kPrintModuleFile);
   const QStringList candidates = {
-      QCoreApplication::applicationDirPath() + QStringLiteral("/") +
-          QLatin1String(kPrintModuleFile),
-      QStringLiteral(STEREONA_PRINT_MODULE_DIR "/") + QLatin1String(kPrintModuleFile),
-      QLatin1String(kPrintModuleFile)};
+      program + QStringLiteral("/") + file,
+      program + QStringLiteral("/" STEREONA_PRINT_MODULE_FROM_PROGRAM "/") + file, file};
   for (const QString& candidate : candidates) {
     QLibrary library(candidate);
     if (!library.load()) {
