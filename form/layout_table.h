@@ -180,13 +180,15 @@ inline constexpr auto kLayout = std::to_array<LayoutRow>({
 
 inline constexpr std::size_t kControlCount = kLayout.size();
 
-// The row of the control named `name`, or kControlCount for none.
-constexpr ControlIndex IndexOf(std::string_view name) {
-  for (ControlIndex i = 0; i < kControlCount; ++i) {
-    if (kLayout[i].name == name) return i;
-  }
-  return kControlCount;
+// The row named `name` in `rows`, or rows.size() for none.
+constexpr std::size_t RowOf(std::span<const LayoutRow> rows, std::string_view name) {
+  std::size_t i = 0;
+  while (i < rows.size() && rows[i].name != name) ++i;
+  return i;
 }
+
+// The row of the control named `name`, or kControlCount for none.
+constexpr ControlIndex IndexOf(std::string_view name) { return RowOf(kLayout, name); }
 
 // Whether `name` is member k of `array`: "Array(k)". Control arrays here
 // have at most ten members, so the index is one digit.
@@ -233,19 +235,14 @@ constexpr bool AllInTable(const std::array<ControlIndex, N>& members) {
 // controls it holds (so that a face can build the rows in order), and every
 // control named as a label is in the table.
 constexpr bool IsWholeTable(std::span<const LayoutRow> rows) {
-  const auto rowOf = [rows](std::string_view name) {
-    std::size_t i = 0;
-    while (i < rows.size() && rows[i].name != name) ++i;
-    return i;
-  };
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const LayoutRow& row = rows[i];
-    if (row.name.empty() || rowOf(row.name) != i) return false;
+    if (row.name.empty() || RowOf(rows, row.name) != i) return false;
     if (!row.container.empty()) {
-      const std::size_t container = rowOf(row.container);
+      const std::size_t container = RowOf(rows, row.container);
       if (container >= i || rows[container].kind != ControlKind::Frame) return false;
     }
-    if (!row.labelledBy.empty() && rowOf(row.labelledBy) >= rows.size()) return false;
+    if (!row.labelledBy.empty() && RowOf(rows, row.labelledBy) >= rows.size()) return false;
   }
   return true;
 }
