@@ -6,10 +6,11 @@ phone also with its CPU slowed down four times as a low-end one is; and the
 size of what a school has to copy. Each page is loaded from file:// and, served
 once until its service worker is active, from the worker's cache with the
 server gone. Given several pages (a build before and after a change), their
-loads take turns, so that both see the same machine. Loads from file:// and
-from the server are timed in separate rounds: a load that crosses from one
-to the other starts a new renderer process, which a pupil opening the page
-does not wait for twice and which would be counted as the page's own time.
+loads from file:// take turns, so that both see the same machine. Each
+page's loads from its server have a round of their own, as do the loads from
+file://: a load that crosses from one origin to another starts another
+renderer process or service worker, which a pupil opening the page does not
+wait for on every load and which would be counted as the page's own time.
 
     page_ready.py [--runs N] [--screenshot FILE.png] PAGE...
 """
@@ -83,9 +84,9 @@ def main():
     options = parser.parse_args()
     driver = browser(width=560, height=600)
     try:
-        rounds = [{str(page): page.as_uri() for page in options.pages},
-                  {f"{page}, from the worker's cache": from_the_workers_cache(driver, page)
-                   for page in options.pages}]
+        rounds = [{str(page): page.as_uri() for page in options.pages}]
+        rounds += [{f"{page}, from the worker's cache": from_the_workers_cache(driver, page)}
+                   for page in options.pages]
         for name, viewport, slowdown in SETTINGS:
             emulate(driver, viewport, slowdown)
             times = {}
