@@ -112,38 +112,33 @@ function buildView(row, facts) {
 // The controls by name, with their elements.
 const views = new Map();
 
-// How each property of the form's state is shown on a control's elements.
+// How each property of the form's state is shown on a control's elements,
+// given the property's new value.
 const shows = {
-  Caption(view, state) {
-    if (view.caption) view.caption.textContent = state.caption;
+  Caption(view, caption) {
+    if (view.caption) view.caption.textContent = caption;
   },
-  Text(view, state) {
-    if ('value' in view.control && view.control.value !== state.text) {
-      view.control.value = state.text;
-    }
+  Text(view, text) {
+    if ('value' in view.control && view.control.value !== text) view.control.value = text;
     if (view.announces) announceLater(view.control);
   },
-  Visible(view, state) {
-    view.box.hidden = !state.visible;
+  Visible(view, visible) {
+    view.box.hidden = !visible;
   },
-  Enabled(view, state) {
-    if ('disabled' in view.control) view.control.disabled = !state.enabled;
+  Enabled(view, enabled) {
+    if ('disabled' in view.control) view.control.disabled = !enabled;
   },
-  Selected(view, state) {
-    if (view.control.type === 'radio') view.control.checked = state.selected;
-    if (state.selected) showBodyDrawing(view.row.name);
+  Selected(view, selected) {
+    if (view.control.type === 'radio') view.control.checked = selected;
+    if (selected) showBodyDrawing(view.row.name);
   },
-  Colour(view, state) {
-    view.box.style.backgroundColor = state.back;
+  Colour(view, back) {
+    view.box.style.backgroundColor = back;
   },
-  CurrentRow(view, state) {
-    if (view.showRow) view.showRow(state.currentRow);
+  CurrentRow(view, row) {
+    if (view.showRow) view.showRow(row);
   },
 };
-
-function show(form, name, property) {
-  shows[property](views.get(name), form.state(name));
-}
 
 // The current row marked for the eye and for a screen reader, and kept in
 // view where the list scrolls (the wide arrangement's short list box).
@@ -379,7 +374,7 @@ function startPage() {
   const client = buildWindow(facts);
   const form = new Module.Form();
   form.setListener({
-    controlChanged: guarded((name, property) => show(form, name, property)),
+    controlChanged: guarded((name, property, value) => shows[property](views.get(name), value)),
     faultRaised: guarded(showFault),
   });
   form.reportAll();

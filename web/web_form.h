@@ -11,7 +11,8 @@ namespace stereona::web {
 
 // The form as the page sees it: controls are named as in the layout table
 // (the element ids), and the form's notifications go to a JavaScript object
-// with the methods controlChanged(name, property) and faultRaised(fault).
+// with the methods controlChanged(name, property, value) and
+// faultRaised(fault).
 class WebForm : private form::FormListener {
  public:
   WebForm();
