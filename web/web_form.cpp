@@ -10,6 +10,33 @@
 namespace stereona::web {
 using emscripten::val;
 
+namespace {
+
+// One property's value as the page shows it. Sent with each report, so that
+// showing the start-up state does not ask for every control's whole state
+// once per property.
+val ValueOf(const form::ControlState& state, form::Property property) {
+  switch (property) {
+    case form::Property::Caption:
+      return val(state.caption);
+    case form::Property::Text:
+      return val(state.text);
+    case form::Property::Visible:
+      return val(state.visible);
+    case form::Property::Enabled:
+      return val(state.enabled);
+    case form::Property::Selected:
+      return val(state.selected);
+    case form::Property::Colour:
+      return val(CssColour(state.back));
+    case form::Property::CurrentRow:
+      return val(state.currentRow);
+  }
+  return val::undefined();
+}
+
+}  // namespace
+
 WebForm::WebForm() : listener_(val::null()) { form_.SetListener(this); }
 
 WebForm::~WebForm() { form_.SetListener(nullptr); }
@@ -44,33 +71,6 @@ val WebForm::State(const std::string& control) const {
   object.set("currentRow", state.currentRow);
   return object;
 }
-
-namespace {
-
-// One property's value as the page shows it. Sent with each report, so that
-// showing the start-up state does not ask for every control's whole state
-// once per property.
-val ValueOf(const form::ControlState& state, form::Property property) {
-  switch (property) {
-    case form::Property::Caption:
-      return val(state.caption);
-    case form::Property::Text:
-      return val(state.text);
-    case form::Property::Visible:
-      return val(state.visible);
-    case form::Property::Enabled:
-      return val(state.enabled);
-    case form::Property::Selected:
-      return val(state.selected);
-    case form::Property::Colour:
-      return val(CssColour(state.back));
-    case form::Property::CurrentRow:
-      return val(state.currentRow);
-  }
-  return val::undefined();
-}
-
-}  // namespace
 
 // The page's listener catches what it throws itself: nothing thrown in
 // JavaScript may unwind through the form.
