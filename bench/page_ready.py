@@ -8,9 +8,10 @@ once until its service worker is active, from the worker's cache with the
 server gone. Given several pages (a build before and after a change), their
 loads from file:// take turns, so that both see the same machine. Each
 page's loads from its server have a round of their own, as do the loads from
-file://: a load that crosses from one origin to another starts another
-renderer process or service worker, which a pupil opening the page does not
-wait for on every load and which would be counted as the page's own time.
+file://, each round in a browser of its own: a load that crosses from one
+origin to another starts another renderer process or service worker, and a
+page timed after another page's worker was slower by 15 to 20 ms; neither is
+the page's own time.
 
     page_ready.py [--runs N] [--screenshot FILE.png] PAGE...
 """
@@ -76,32 +77,51 @@ def page_files(page):
             if f.is_file() and not NOT_THE_PAGE & set(f.relative_to(page.parent).parts)]
 
 
+def timed_round(addresses, runs):
+    """Ready times by setting and source, in a browser of their own: the
+    sources that addresses(driver) gives, loaded in turns."""
+    driver = browser(width=560, height=600)
+    try:
+        sources = addresses(driver)
+        times = {}
+        for name, viewport, slowdown in SETTINGS:
+            emulate(driver, viewport, slowdown)
+            times[name] = load_in_turns(driver, sources, runs)
+        return times
+    finally:
+        driver.quit()
+
+
+def screenshot(page, path):
+    driver = browser(width=560, height=600)
+    try:
+        emulate(driver, SETTINGS[0][1], 1)
+        ready_time(driver, page.as_uri())
+        driver.save_screenshot(path)
+    finally:
+        driver.quit()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--screenshot")
     parser.add_argument("pages", nargs="+", type=lambda p: pathlib.Path(p).resolve())
     options = parser.parse_args()
-    driver = browser(width=560, height=600)
-    try:
-        rounds = [{str(page): page.as_uri() for page in options.pages}]
-        rounds += [{f"{page}, from the worker's cache": from_the_workers_cache(driver, page)}
-                   for page in options.pages]
-        for name, viewport, slowdown in SETTINGS:
-            emulate(driver, viewport, slowdown)
-            times = {}
-            for sources in rounds:
-                times.update(load_in_turns(driver, sources, options.runs))
-            for source, taken in times.items():
+    pages = options.pages
+    rounds = [timed_round(lambda driver: {str(page): page.as_uri() for page in pages},
+                          options.runs)]
+    rounds += [timed_round(lambda driver, page=page: {
+                   f"{page}, from the worker's cache": from_the_workers_cache(driver, page)},
+                   options.runs) for page in pages]
+    for name, _, _ in SETTINGS:
+        for times in rounds:
+            for source, taken in times[name].items():
                 print(f"page ready, {name}: median {statistics.median(taken):.1f} ms, "
                       f"min {min(taken):.1f} ms over {options.runs} loads  ({source})")
-        if options.screenshot:
-            emulate(driver, SETTINGS[0][1], 1)
-            ready_time(driver, options.pages[-1].as_uri())
-            driver.save_screenshot(options.screenshot)
-    finally:
-        driver.quit()
-    for page in options.pages:
+    if options.screenshot:
+        screenshot(pages[-1], options.screenshot)
+    for page in pages:
         files = page_files(page)
         raw = sum(f.stat().st_size for f in files)
         packed = sum(len(gzip.compress(f.read_bytes(), 9)) for f in files)
