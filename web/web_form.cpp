@@ -1,5 +1,8 @@
 #include "web/web_form.h"
 
+#include <cctype>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "documents/solution_document.h"
@@ -35,6 +38,14 @@ val ValueOf(const form::ControlState& state, form::Property property) {
   return val::undefined();
 }
 
+// A property's key in the state object: its name as JavaScript spells a
+// member, "currentRow" for CurrentRow.
+std::string KeyOf(std::string_view property) {
+  std::string key(property);
+  if (!key.empty()) key[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+  return key;
+}
+
 }  // namespace
 
 WebForm::WebForm() : listener_(val::null()) { form_.SetListener(this); }
@@ -60,15 +71,10 @@ void WebForm::ChooseRow(const std::string& control, int row) {
 val WebForm::State(const std::string& control) const {
   const form::ControlIndex index = form::IndexOf(control);
   if (index >= form::kControlCount) return val::null();
-  const form::ControlState& state = form_.State(index);
   val object = val::object();
-  object.set("caption", state.caption);
-  object.set("text", state.text);
-  object.set("visible", state.visible);
-  object.set("enabled", state.enabled);
-  object.set("selected", state.selected);
-  object.set("back", CssColour(state.back));
-  object.set("currentRow", state.currentRow);
+  for (const auto& property : form::kProperties) {
+    object.set(KeyOf(property.name), ValueOf(form_.State(index), property.word));
+  }
   return object;
 }
 

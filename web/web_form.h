@@ -27,8 +27,9 @@ class WebForm : private form::FormListener {
   void Type(const std::string& control, const std::string& text);
   void ChooseRow(const std::string& control, int row);
 
-  // caption, text, visible, enabled, selected, back (CSS), currentRow; null
-  // for a name that is not in the table.
+  // Every property under its name with a lower-case first letter (caption,
+  // text, visible, enabled, selected, colour as CSS, currentRow); null for a
+  // name that is not in the table.
   emscripten::val State(const std::string& control) const;
 
   // The solution of the last calculation as an HTML document.
