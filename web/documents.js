@@ -13,6 +13,8 @@ const documentStyle = `
 #page { flex-wrap: wrap; }
 #SolutionDocument { display: none; }
 #SheetView { padding: 8px 16px; }
+/* «Сподели» gives the window's problem: not while a sheet stands in its place. */
+body:has(> #SheetView:not([hidden])) > #Sharing { display: none; }
 .sheet-commands { display: flex; gap: 8px; position: sticky; top: 0; padding: 8px 0;
                   background: Canvas; }
 .printed { font-family: var(--window-fonts, serif); max-width: 60em; }

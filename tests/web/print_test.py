@@ -80,6 +80,7 @@ class PrintTest(unittest.TestCase):
             "document.getElementById('SheetProblems').value = 12;")
         self.click("SheetShow")
         self.assertTrue(self.driver.find_element(By.ID, "SheetView").is_displayed())
+        self.assertFalse(self.driver.find_element(By.ID, "Sharing").is_displayed())
         self.click("SheetPrint")
         pages = self.printed_pages()
         self.assertGreaterEqual(len(pages), 2)
@@ -92,6 +93,7 @@ class PrintTest(unittest.TestCase):
         self.click("SheetClose")
         self.assertFalse(self.driver.find_element(By.ID, "SheetView").is_displayed())
         self.assertTrue(self.driver.find_element(By.ID, "Command1(0)").is_displayed())
+        self.assertTrue(self.driver.find_element(By.ID, "Sharing").is_displayed())
 
 
 if __name__ == "__main__":
