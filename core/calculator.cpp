@@ -20,8 +20,8 @@ void Calculator::Command1_Click(std::int16_t index) {
 void Calculator::Calculate() {
   // The hidden fourth input of a body with three quantities is not part of
   // its calculation: it is neither read nor counted in the zero test.
-  solvedBody_ = SelectedBody();
-  const std::size_t quantityCount = kBodies[*solvedBody_].quantityCount;
+  const std::size_t body = SelectedBody();
+  const std::size_t quantityCount = kBodies[body].quantityCount;
   double product = 1.0;
   for (int k = 0; k < static_cast<int>(kMaxQuantities); ++k) {
     const auto slot = static_cast<std::size_t>(k);
@@ -32,6 +32,7 @@ void Calculator::Calculate() {
     if (controls_.IsUnknownSelected(k)) state_.UnknownIndex = static_cast<std::int16_t>(k);
   }
 
+  solved_ = SolvedProblem{body, state_};
   // A product, not each value: an underflow to 0 is refused like a typed 0.
   if (product == 0.0) {
     output_.Replace({kZeroKnownMessage});

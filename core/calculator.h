@@ -18,6 +18,13 @@ class Controls;
 using Solver = void (*)(ProblemState& state, OutputText& output);
 using SolverTable = std::array<Solver, kBodyCount>;
 
+// A calculation that read all its inputs: its body and the state as it
+// then stood, the values given and the unknown.
+struct SolvedProblem {
+  std::size_t body = 0;
+  ProblemState given;
+};
+
 // The calculate and clear commands behind the two command buttons, over the
 // problem state that lives as long as the window.
 class Calculator {
@@ -31,10 +38,11 @@ class Calculator {
 
   const ProblemState& State() const noexcept { return state_; }
   const std::string& Output() const noexcept { return output_.Text(); }
-  // The body of the last calculate command, refused or not; nothing before
-  // the first. The body selected now may be another: the output box keeps
-  // the last solution until the next calculation.
-  std::optional<std::size_t> SolvedBody() const noexcept { return solvedBody_; }
+  // The problem of the last calculate command that read its inputs, refused
+  // or not; nothing before the first. It is the problem the output box
+  // shows: the body selected now may be another, and a fault while reading
+  // an input leaves both the box and this as they were.
+  const std::optional<SolvedProblem>& Solved() const noexcept { return solved_; }
 
  private:
   void Calculate();
@@ -47,7 +55,7 @@ class Calculator {
   const SolverTable& solvers_;
   ProblemState state_;
   OutputText output_;
-  std::optional<std::size_t> solvedBody_;
+  std::optional<SolvedProblem> solved_;
 };
 
 inline constexpr std::string_view kZeroKnownMessage =

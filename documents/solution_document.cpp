@@ -9,12 +9,13 @@
 
 namespace stereona::documents {
 
-std::string SolutionDocument(std::optional<std::size_t> solvedBody, const ProblemState& state,
+std::string SolutionDocument(const std::optional<SolvedProblem>& solved,
                              std::string_view solution) {
   const std::string_view title = form::kLayout[form::kLabel1[0]].text;
-  if (!solvedBody) return HtmlDocument(title, Heading(1, title));
+  if (!solved) return HtmlDocument(title, Heading(1, title));
 
-  const std::size_t body = *solvedBody;
+  const std::size_t body = solved->body;
+  const ProblemState& state = solved->given;
   const auto unknown = static_cast<std::size_t>(state.UnknownIndex);
   std::array<std::string, kMaxQuantities> known;
   for (std::size_t k = 0; k < kBodies.at(body).quantityCount; ++k) {
@@ -29,7 +30,7 @@ std::string SolutionDocument(std::optional<std::size_t> solvedBody, const Proble
 }
 
 std::string SolutionDocument(const form::Form& form) {
-  return SolutionDocument(form.SolvedBody(), form.Problem(), form.State(form::kOutputBox).text);
+  return SolutionDocument(form.Solved(), form.State(form::kOutputBox).text);
 }
 
 }  // namespace stereona::documents

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/problem_state.h"
+#include "core/calculator.h"
 #include "form/form.h"
 
 namespace stereona::documents {
@@ -14,8 +13,7 @@ namespace stereona::documents {
 // values with their names and the unknown, as that calculation read them,
 // then the solution text as the box shows it. Before any calculation there
 // is no solution, and the document is the window's title alone.
-std::string SolutionDocument(std::optional<std::size_t> solvedBody, const ProblemState& state,
-                             std::string_view solution);
+std::string SolutionDocument(const std::optional<SolvedProblem>& solved, std::string_view solution);
 
 // The same for the form's last calculation and its output box.
 std::string SolutionDocument(const form::Form& form);

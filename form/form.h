@@ -56,7 +56,7 @@ class Form : private Controls {
 
   const ControlState& State(ControlIndex control) const { return states_.at(control); }
   const ProblemState& Problem() const noexcept { return calculator_.State(); }
-  std::optional<std::size_t> SolvedBody() const noexcept { return calculator_.SolvedBody(); }
+  const std::optional<SolvedProblem>& Solved() const noexcept { return calculator_.Solved(); }
   RandomSource& Random() noexcept { return random_; }
 
  private:

@@ -120,6 +120,17 @@ TEST_F(CalculatorTest, FaultKeepsWhatWasStoredBeforeTheFailingStep) {
   EXPECT_EQ(calculator.State().Quantity[3], 7) << "the step after the fault never ran";
 }
 
+TEST_F(CalculatorTest, InputThatFaultsLeavesTheSolvedProblemThatTheOutputShows) {
+  Select(kCone, 0, {"x", "7", "6", "1"});
+  calculator.Command1_Click(0);
+  Select(kParallelepiped, 0, {"x", "1E+999", "3", "5"});
+  EXPECT_THROW(calculator.Command1_Click(0), FloatingPointFault);
+  ASSERT_TRUE(calculator.Solved().has_value());
+  EXPECT_EQ(calculator.Solved()->body, static_cast<std::size_t>(kCone));
+  EXPECT_EQ(calculator.Solved()->given.Quantity[1], 7);
+  EXPECT_NE(calculator.Output().find("V = pi*H*R*R/3"), std::string::npos);
+}
+
 // The result line on its own, behind a solver that only writes a line and
 // leaves a given numerator and denominator.
 struct ResultRow {
