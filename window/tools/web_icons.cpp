@@ -32,8 +32,13 @@ QImage InPalette(const QImage& image) {
     for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
   }
   QList<QRgb> colours = counts.keys();
-  std::sort(colours.begin(), colours.end(),
-            [&counts](QRgb a, QRgb b) { return counts[a] > counts[b]; });
+  // Qt seeds its hashes anew in every process: ties go by the colour itself,
+  // or each build would write other bytes and another cache name.
+  std::sort(colours.begin(), colours.end(), [&counts](QRgb a, QRgb b) {
+    const int countA = counts.value(a);
+    const int countB = counts.value(b);
+    return countA != countB ? countA > countB : a < b;
+  });
   colours.resize(std::min<qsizetype>(colours.size(), 256));
   return image.convertToFormat(QImage::Format_Indexed8, colours, Qt::AvoidDither);
 }
