@@ -6,12 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "documents/solution_document.h"
 #include "qt_bridge/qt_text.h"
+#include "window/centre_on_screen.h"
 #include "window/document_files.h"
 #include "window/sheet_dialog.h"
 
@@ -57,11 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
   layout->addWidget(calc_);  // from here on a child: its frame is this window's
   BuildMenus();
   setFixedSize(calc_->width(), calc_->height() + menuBar_->sizeHint().height());
-  // Centred like the window alone; there may be no window manager to do it.
-  if (const QScreen* display = screen()) {
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    display->availableGeometry()));
-  }
+  CentreOnScreen(*this);  // like the window alone
   calc_->setFocus();
 }
 

@@ -6,11 +6,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 
 #include "form/control_arrays.h"
 #include "qt_bridge/qt_text.h"
+#include "window/centre_on_screen.h"
 #include "window/drawing_tooltips.h"
 #include "window/fault_message.h"
 #include "window/option_group.h"
@@ -56,7 +55,7 @@ StereoCalc::StereoCalc(QWidget* parent) : QWidget(parent) {
   widgets_ = BuildWidgets(*this);
   new DrawingToolTips(MembersAs<QRadioButton>(widgets_, form::kOption1), this);
   ConnectActions();
-  CentreOnScreen();
+  CentreOnScreen(*this);
   form_.SetListener(this);
   Forward([this] {
     form_.ReportAll();
@@ -124,15 +123,6 @@ void StereoCalc::Connect(ControlIndex control) {
 
 void StereoCalc::ConnectActions() {
   for (ControlIndex control = 0; control < kLayout.size(); ++control) Connect(control);
-}
-
-void StereoCalc::CentreOnScreen() {
-  // Placed here rather than left to a window manager, which may not exist.
-  // The client area is centred; a frame, where there is one, grows around it.
-  if (const QScreen* display = screen()) {
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    display->availableGeometry()));
-  }
 }
 
 template <typename Action>

@@ -30,7 +30,6 @@ class StereoCalc : public QWidget, private form::FormListener {
   void ConnectActions();
   void Connect(form::ControlIndex control);
   OptionGroup& GroupIn(std::string_view frame);
-  void CentreOnScreen();
 
   // Runs one action of the student's on the form, unless the form is busy:
   // then the widget's signal came from the view showing a change.
