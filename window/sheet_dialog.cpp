@@ -47,23 +47,25 @@ SheetDialog::SheetDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void SheetDialog::BuildOptions() {
+  const documents::SheetOptions defaults;
   auto* bodies = new QGroupBox(ToQString(kCaptions.bodies), this);
   auto* bodyList = new QVBoxLayout(bodies);
   for (std::size_t v = 0; v < kBodyCount; ++v) {
     bodies_[v] = new QCheckBox(ToQString(documents::CapitalFirst(kBodies[v].caption)), bodies);
     bodies_[v]->setObjectName(QStringLiteral("SheetBody%1").arg(v));
-    bodies_[v]->setChecked(true);
+    bodies_[v]->setChecked(defaults.bodies[v]);
     bodyList->addWidget(bodies_[v]);
     connect(bodies_[v], &QCheckBox::toggled, this, &SheetDialog::ShowSheet);
   }
 
-  const documents::SheetOptions defaults;
   anyUnknown_ = new QCheckBox(ToQString(kCaptions.anyUnknown), this);
+  anyUnknown_->setChecked(!defaults.volumeOnly);
   problems_ = SpinBox(*this, ToQString(kCaptions.problems), 1, documents::kMaxProblems,
                       defaults.problemCount);
   range_ = new QComboBox(this);
 
   for (const std::string_view range : form::kRanges) range_->addItem(ToQString(range));
+  range_->setCurrentIndex(static_cast<int>(defaults.range));
   // A new sheet each time the dialog opens; its number makes it again.
   const auto seed = static_cast<int>(ClockSeed() % documents::kMaxSheetNumber) + 1;
   number_ = SpinBox(*this, ToQString(kCaptions.number), 1,

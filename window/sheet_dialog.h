@@ -25,11 +25,8 @@ class SheetDialog : public QDialog {
  public:
   explicit SheetDialog(QWidget* parent = nullptr);
 
-  documents::SheetOptions Options() const;
-  // The sheet as shown, or empty when the options are refused.
-  const QString& SheetHtml() const noexcept { return html_; }
-
  private:
+  documents::SheetOptions Options() const;
   void BuildOptions();
   void BuildButtons();
   void ShowSheet();
@@ -46,7 +43,7 @@ class SheetDialog : public QDialog {
   QLabel* refusal_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* savePdf_ = nullptr;
-  QString html_;
+  QString html_;  // the sheet as shown, or empty when the options are refused
 };
 
 }  // namespace stereona::window
