@@ -10,20 +10,22 @@ namespace stereona::window {
 namespace {
 
 // Only qtbase: the window uses no other Qt module's texts.
-constexpr QLatin1String kQtBulgarian("qtbase_bg");
+QString QtBulgarianFile(const QString& directory) {
+  return directory + QLatin1String("/qtbase_bg.qm");
+}
 
 }  // namespace
 
 QString QtTranslationsDirectory() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
 
 bool LoadQtBulgarian(QTranslator& translator, const QString& directory) {
-  return translator.load(kQtBulgarian, directory);
+  return translator.load(QtBulgarianFile(directory));
 }
 
 QtBulgarianOnDemand::QtBulgarianOnDemand(QString directory, QObject* parent)
     : QTranslator(parent),
       directory_(std::move(directory)),
-      available_(QFileInfo::exists(directory_ + '/' + kQtBulgarian + QLatin1String(".qm"))) {}
+      available_(QFileInfo::exists(QtBulgarianFile(directory_))) {}
 
 bool QtBulgarianOnDemand::isEmpty() const { return !available_; }
 
