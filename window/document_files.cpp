@@ -31,13 +31,18 @@ PrintModuleFunction LoadPrintModule(QString& error) {
       program + QStringLiteral("/" STEREONA_PRINT_MODULE_FROM_PROGRAM "/") + file, file};
   for (const QString& candidate : candidates) {
     QLibrary library(candidate);
+    // Every place's reason: the one beside the program may exist and fail.
+    const auto fail = [&error, &library] {
+      if (!error.isEmpty()) error += QLatin1String("; ");
+      error += library.errorString();
+    };
     if (!library.load()) {
-      error = library.errorString();
+      fail();
       continue;
     }
     print = reinterpret_cast<PrintModuleFunction>(library.resolve(kPrintModuleEntry));
     if (print) return print;
-    error = library.errorString();
+    fail();
   }
   return nullptr;
 }

@@ -4,7 +4,8 @@
 
 namespace stereona::window {
 
-// An array of option buttons; a member's id is its index in the array.
+// An array of option buttons; a member's id is its control's row in the
+// layout table.
 // chosen(id) fires once whenever a member becomes selected (by click, key or
 // code), and also when the student clicks the member that is selected
 // already: that is a choice too, which Qt reports only as a click. Selecting
