@@ -88,7 +88,7 @@ inline constexpr std::array<Body, kBodyCount> kBodies = {{
      {"V", "a", "b", "c"},
      4,
      false,
-     {kVolumeWords, {"дължина", "дължината"}, {"ширина", "ширината"}, {"височина", "височината"}}},
+     {kVolumeWords, {"дължина", "дължината"}, {"ширина", "ширината"}, kHeightWords}},
 }};
 
 inline constexpr std::string_view kPiLabel = "pi = 22/7";

@@ -7,6 +7,7 @@ namespace stereona::documents {
 namespace {
 
 constexpr std::string_view kBreakBefore = " style=\"page-break-before: always\"";
+constexpr std::string_view kKeptTogether = " style=\"page-break-inside: avoid\"";
 
 // Appends text with each of `special` replaced: &, < and > by their
 // entities, a carriage return by nothing. Runs of plain text are copied
@@ -72,14 +73,18 @@ std::string Preformatted(std::string_view lines) {
 }
 
 std::string KeptTogether(std::string_view html) {
-  std::string kept = "<div style=\"page-break-inside: avoid\">\n";
+  std::string kept = "<div";
+  kept += kKeptTogether;
+  kept += ">\n";
   kept += html;
   kept += "</div>\n";
   return kept;
 }
 
 void OrderedList::AddItem(std::string_view html) {
-  items_ += "<li style=\"page-break-inside: avoid\">";
+  items_ += "<li";
+  items_ += kKeptTogether;
+  items_ += ">";
   items_ += html;
   items_ += "</li>\n";
 }

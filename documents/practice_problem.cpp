@@ -79,9 +79,9 @@ PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options) {
   if (problem.unknown == 0) return problem;
 
   problem.given[0] = ResultText(problem.solution);
-  problem.values[0] = ParseNumber(AsInput(problem.given[0]));
   std::array<std::string, kMaxQuantities> inputs = problem.given;
   inputs[0] = AsInput(problem.given[0]);
+  problem.values[0] = ParseNumber(inputs[0]);
   inputs[problem.unknown].clear();
   problem.given[problem.unknown].clear();
   problem.solution = Solve(problem.body, problem.unknown, inputs);

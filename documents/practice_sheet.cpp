@@ -7,6 +7,9 @@
 namespace stereona::documents {
 namespace {
 
+// The sheet's name, before its number, in its heading and its title.
+constexpr std::string_view kSheetWords = "Лист за упражнения ";
+
 constexpr std::string_view kPupilLine =
     "Име: ________________________________________   Клас: __________";
 
@@ -21,7 +24,7 @@ std::string VariantPages(const SheetOptions& options, int variant,
     key += KeptTogether(Heading(3, "Задача " + std::to_string(n + 1)) +
                         Preformatted(problems[n].solution));
   }
-  std::string html = Heading(2, "Лист за упражнения " + sheet, variant > 1);
+  std::string html = Heading(2, std::string(kSheetWords) + sheet, variant > 1);
   html += Paragraph(kPupilLine);
   html += Paragraph("Навсякъде " + std::string(kPiLabel) + ".");
   html += statements.Html();
@@ -50,7 +53,7 @@ std::string PracticeSheet(const SheetOptions& options) {
   for (std::size_t v = 0; v < variants.size(); ++v) {
     body += VariantPages(options, static_cast<int>(v + 1), variants[v]);
   }
-  return HtmlDocument("Лист за упражнения № " + std::to_string(options.sheetNumber), body);
+  return HtmlDocument(std::string(kSheetWords) + "№ " + std::to_string(options.sheetNumber), body);
 }
 
 }  // namespace stereona::documents
