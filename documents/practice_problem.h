@@ -28,7 +28,9 @@ struct PracticeProblem {
 // range for every dimension; the volume comes from the body's own solver.
 // When a dimension is asked for, the problem gives that volume and the key
 // solves for the dimension, so the key never refuses: its result is the
-// drawn dimension within the 15 digits the volume was written with.
+// drawn dimension within the 15 digits the volume was written with. The
+// options must be valid (Validate): at least one body and a range the window
+// has.
 PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options);
 
 // "Пресечен конус има височина H = 7, ... Намерете обема V."
