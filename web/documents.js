@@ -94,10 +94,10 @@ function sheetDialog(choices) {
                                formNoValidate: true }, 'Отказ')));
 }
 
-function chosenOptions() {
+function chosenOptions(choices) {
   const value = (id) => document.getElementById(id).valueAsNumber;
   return {
-    bodies: [0, 1, 2, 3, 4, 5].map((v) => document.getElementById(`SheetBody${v}`).checked),
+    bodies: choices.bodies.map((name, v) => document.getElementById(`SheetBody${v}`).checked),
     volumeOnly: !document.getElementById('SheetAnyUnknown').checked,
     problemCount: value('SheetProblems'),
     range: Number(document.getElementById('SheetRange').value),
@@ -123,10 +123,10 @@ function closeSheet() {
 
 // «Покажи» with options the library refuses (no body chosen) keeps the
 // dialog open and says why.
-function wireSheetDialog(dialog) {
+function wireSheetDialog(dialog, choices) {
   dialog.querySelector('form').addEventListener('submit', (event) => {
     if (!event.submitter || event.submitter.value !== 'show') return;
-    const sheet = Module.practiceSheet(chosenOptions());
+    const sheet = Module.practiceSheet(chosenOptions(choices));
     document.getElementById('SheetError').textContent = sheet.error === undefined ? '' : sheet.error;
     if (sheet.error !== undefined) {
       event.preventDefault();
@@ -157,7 +157,7 @@ function startDocuments(form) {
   document.getElementById('PracticeSheets').addEventListener('click', () => dialog.showModal());
   document.getElementById('SheetPrint').addEventListener('click', () => printDocument('sheet'));
   document.getElementById('SheetClose').addEventListener('click', closeSheet);
-  wireSheetDialog(dialog);
+  wireSheetDialog(dialog, choices);
   // The browser's own print command prints the document in view too.
   window.addEventListener('beforeprint', () => {
     if (document.getElementById('SheetView').hidden) {
