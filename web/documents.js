@@ -57,10 +57,17 @@ function printDocument(which) {
   window.print();
 }
 
-function printSolution(form) {
+// The solution as the form writes it now: the last calculation may have
+// changed since the page last printed.
+function prepareSolution(form) {
   document.getElementById('SolutionDocument').replaceChildren(
       ...documentBody(form.solutionDocument()));
-  printDocument('solution');
+  document.body.dataset.printing = 'solution';
+}
+
+function printSolution(form) {
+  prepareSolution(form);
+  window.print();
 }
 
 function numberField(id, caption, min, max, value) {
@@ -161,9 +168,7 @@ function startDocuments(form) {
   // The browser's own print command prints the document in view too.
   window.addEventListener('beforeprint', () => {
     if (document.getElementById('SheetView').hidden) {
-      document.getElementById('SolutionDocument').replaceChildren(
-          ...documentBody(form.solutionDocument()));
-      document.body.dataset.printing = 'solution';
+      prepareSolution(form);
     } else {
       document.body.dataset.printing = 'sheet';
     }
