@@ -70,14 +70,19 @@ class Offline(PageTest):
     def test_a_new_build_replaces_the_old_cache(self):
         self.serve()
         self.assertRegex(" ".join(self.active_cache()), r"^stereona-[0-9a-f]{16}$")
-        self.driver.execute_async_script("caches.open('another-page').then(() => arguments[0]())")
+        # Another copy of the page, in another folder of the same server.
+        self.driver.execute_async_script(
+            "Promise.all([caches.open('another-page'), caches.open('stereona-0123456789abcdef')"
+            ".then((cache) => cache.put('/another/stereona.html', new Response('')))])"
+            ".then(() => arguments[0]())")
         worker = self.folder / WORKER
         worker.write_text(re.sub(r"stereona-[0-9a-f]+", "stereona-next", worker.read_text()))
         self.driver.execute_async_script(
             "navigator.serviceWorker.getRegistration().then((r) => r.update())"
             ".then(() => arguments[0]())")
         WebDriverWait(self.driver, TIMEOUT).until(
-            lambda d: sorted(self.active_cache()) == ["another-page", "stereona-next"])
+            lambda d: sorted(self.active_cache())
+            == ["another-page", "stereona-0123456789abcdef", "stereona-next"])
         self.server.stop()
 
     def test_nothing_offered_from_a_file(self):
