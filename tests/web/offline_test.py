@@ -16,7 +16,7 @@ import urllib.request
 
 from selenium.webdriver.support.ui import WebDriverWait
 
-from headless_chromium import TIMEOUT
+from headless_chromium import TIMEOUT, load_page, wait_until_ready
 from local_server import LocalServer
 from page_test import PAGE, PageTest, golden
 
@@ -34,12 +34,7 @@ class Offline(PageTest):
         self.addCleanup(shutil.rmtree, self.folder)
         shutil.copytree(PAGE.parent, self.folder, dirs_exist_ok=True)
         self.server = LocalServer(self.folder)
-        self.open(f"{self.server.url}{PAGE.name}")
-
-    def open(self, address):
-        self.driver.get(address)
-        WebDriverWait(self.driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        load_page(self.driver, f"{self.server.url}{PAGE.name}")
 
     def active_cache(self):
         """Waits for the active worker to be activated and gives the caches."""
@@ -60,8 +55,7 @@ class Offline(PageTest):
         with self.assertRaises(urllib.error.URLError):
             urllib.request.urlopen(self.server.url, timeout=TIMEOUT)
         self.driver.refresh()
-        WebDriverWait(self.driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        wait_until_ready(self.driver)
         self.assertTrue(self.driver.execute_script("return navigator.serviceWorker.controller"))
         lines, expected = golden("truncated_cone_radius1")
         self.play(lines)
@@ -95,7 +89,7 @@ class Offline(PageTest):
                       "  return register.apply(this, args); };"})
         self.addCleanup(self.driver.execute_cdp_cmd,
                         "Page.removeScriptToEvaluateOnNewDocument", counting)
-        self.open(PAGE.as_uri())
+        load_page(self.driver, PAGE)
         self.assertEqual(self.driver.execute_script(
             "return [document.querySelectorAll('link[rel=manifest]').length,"
             " window.registrations || 0]"), [0, 0])

@@ -14,7 +14,7 @@ import unittest
 
 from selenium.webdriver.common.by import By
 
-from headless_chromium import browser, browser_errors, load_page
+from headless_chromium import browser, browser_errors, load_page, type_text
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 # Captions of the window's and the page's own controls.
@@ -60,9 +60,7 @@ class PrintTest(unittest.TestCase):
         # The cone of the reference text: H = 7, R = 6.
         self.click("Option1(0)")
         for name, value in (("Text2(1)", "7"), ("Text2(2)", "6")):
-            self.driver.execute_script(
-                "const e = document.getElementById(arguments[0]); e.value = arguments[1];"
-                "e.dispatchEvent(new Event('input'));", name, value)
+            type_text(self.driver, name, value)
         self.click("Command1(0)")
         self.click("PrintSolution")
         pages = self.printed_pages()
