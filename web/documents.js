@@ -82,7 +82,6 @@ function sheetDialog(choices) {
       element('input', { id: `SheetBody${index}`, type: 'checkbox', checked: true }), name)));
   const range = element('select', { id: 'SheetRange' });
   choices.ranges.forEach((item, index) => range.append(element('option', { value: index }, item)));
-  const firstNumber = 1 + Math.floor(Math.random() * choices.maxSheetNumber);
   return element('dialog', { id: 'SheetDialog', 'aria-labelledby': 'SheetDialogTitle' },
       element('form', { method: 'dialog' },
           element('h2', { id: 'SheetDialogTitle' }, text.title),
@@ -92,13 +91,21 @@ function sheetDialog(choices) {
           numberField('SheetProblems', text.problems, 1, choices.maxProblems,
                       choices.problemCount),
           element('label', {}, `${text.range}: `, range),
-          numberField('SheetNumber', text.number, 1, choices.maxSheetNumber, firstNumber),
-          numberField('SheetVariants', text.variants, 1, choices.maxVariants, 1),
+          numberField('SheetNumber', text.number, 1, choices.maxSheetNumber, ''),
+          numberField('SheetVariants', text.variants, 1, choices.maxVariants,
+                      choices.variantCount),
           element('p', { id: 'SheetError', role: 'alert' }),
           element('button', { id: 'SheetShow', type: 'submit', value: 'show' }, 'Покажи'),
           ' ',
           element('button', { id: 'SheetCancel', type: 'submit', value: 'cancel',
                                formNoValidate: true }, 'Отказ')));
+}
+
+// A new sheet each time the dialog opens; its number makes it again.
+function openSheetDialog(choices) {
+  document.getElementById('SheetNumber').value =
+      1 + Math.floor(Math.random() * choices.maxSheetNumber);
+  document.getElementById('SheetDialog').showModal();
 }
 
 function chosenOptions(choices) {
@@ -161,7 +168,7 @@ function startDocuments(form) {
   document.body.append(view, element('article', { id: 'SolutionDocument', className: 'printed' }));
 
   document.getElementById('PrintSolution').addEventListener('click', () => printSolution(form));
-  document.getElementById('PracticeSheets').addEventListener('click', () => dialog.showModal());
+  document.getElementById('PracticeSheets').addEventListener('click', () => openSheetDialog(choices));
   document.getElementById('SheetPrint').addEventListener('click', () => printDocument('sheet'));
   document.getElementById('SheetClose').addEventListener('click', closeSheet);
   wireSheetDialog(dialog, choices);

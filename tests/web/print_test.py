@@ -92,6 +92,10 @@ class PrintTest(unittest.TestCase):
         self.assertFalse(self.driver.find_element(By.ID, "SheetView").is_displayed())
         self.assertTrue(self.driver.find_element(By.ID, "Command1(0)").is_displayed())
         self.assertTrue(self.driver.find_element(By.ID, "Sharing").is_displayed())
+        # Opened again, the dialog offers a new sheet (one chance in 999999 of 2024).
+        self.click("PracticeSheets")
+        self.assertNotEqual(
+            self.driver.find_element(By.ID, "SheetNumber").get_attribute("value"), "2024")
 
 
 if __name__ == "__main__":
