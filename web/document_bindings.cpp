@@ -46,6 +46,7 @@ val SheetChoices() {
   choices.set("maxSheetNumber", documents::kMaxSheetNumber);
   const documents::SheetOptions defaults;
   choices.set("problemCount", defaults.problemCount);
+  choices.set("variantCount", defaults.variantCount);
   return choices;
 }
 

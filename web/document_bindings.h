@@ -5,8 +5,9 @@
 // The documents a teacher prints, as the page asks for them.
 namespace stereona::web {
 
-// What the practice sheet dialog offers: the bodies' names, the ranges and
-// the bounds of the numbers, so that the page writes none of them itself.
+// What the practice sheet dialog offers: the bodies' names, the ranges, the
+// bounds of the numbers and their defaults, so that the page writes none of
+// them itself.
 emscripten::val SheetChoices();
 
 // The practice sheet for the options the dialog gathered ({bodies: [6

@@ -57,10 +57,17 @@ function printDocument(which) {
   window.print();
 }
 
-function printSolution(form) {
+// The solution as the form writes it now: the last calculation may have
+// changed since the page last printed.
+function prepareSolution(form) {
   document.getElementById('SolutionDocument').replaceChildren(
       ...documentBody(form.solutionDocument()));
-  printDocument('solution');
+  document.body.dataset.printing = 'solution';
+}
+
+function printSolution(form) {
+  prepareSolution(form);
+  window.print();
 }
 
 function numberField(id, caption, min, max, value) {
@@ -75,7 +82,6 @@ function sheetDialog(choices) {
       element('input', { id: `SheetBody${index}`, type: 'checkbox', checked: true }), name)));
   const range = element('select', { id: 'SheetRange' });
   choices.ranges.forEach((item, index) => range.append(element('option', { value: index }, item)));
-  const firstNumber = 1 + Math.floor(Math.random() * choices.maxSheetNumber);
   return element('dialog', { id: 'SheetDialog', 'aria-labelledby': 'SheetDialogTitle' },
       element('form', { method: 'dialog' },
           element('h2', { id: 'SheetDialogTitle' }, text.title),
@@ -85,8 +91,9 @@ function sheetDialog(choices) {
           numberField('SheetProblems', text.problems, 1, choices.maxProblems,
                       choices.problemCount),
           element('label', {}, `${text.range}: `, range),
-          numberField('SheetNumber', text.number, 1, choices.maxSheetNumber, firstNumber),
-          numberField('SheetVariants', text.variants, 1, choices.maxVariants, 1),
+          numberField('SheetNumber', text.number, 1, choices.maxSheetNumber, ''),
+          numberField('SheetVariants', text.variants, 1, choices.maxVariants,
+                      choices.variantCount),
           element('p', { id: 'SheetError', role: 'alert' }),
           element('button', { id: 'SheetShow', type: 'submit', value: 'show' }, 'Покажи'),
           ' ',
@@ -94,10 +101,17 @@ function sheetDialog(choices) {
                                formNoValidate: true }, 'Отказ')));
 }
 
-function chosenOptions() {
+// A new sheet each time the dialog opens; its number makes it again.
+function openSheetDialog(choices) {
+  document.getElementById('SheetNumber').value =
+      1 + Math.floor(Math.random() * choices.maxSheetNumber);
+  document.getElementById('SheetDialog').showModal();
+}
+
+function chosenOptions(choices) {
   const value = (id) => document.getElementById(id).valueAsNumber;
   return {
-    bodies: [0, 1, 2, 3, 4, 5].map((v) => document.getElementById(`SheetBody${v}`).checked),
+    bodies: choices.bodies.map((name, v) => document.getElementById(`SheetBody${v}`).checked),
     volumeOnly: !document.getElementById('SheetAnyUnknown').checked,
     problemCount: value('SheetProblems'),
     range: Number(document.getElementById('SheetRange').value),
@@ -123,10 +137,10 @@ function closeSheet() {
 
 // «Покажи» with options the library refuses (no body chosen) keeps the
 // dialog open and says why.
-function wireSheetDialog(dialog) {
+function wireSheetDialog(dialog, choices) {
   dialog.querySelector('form').addEventListener('submit', (event) => {
     if (!event.submitter || event.submitter.value !== 'show') return;
-    const sheet = Module.practiceSheet(chosenOptions());
+    const sheet = Module.practiceSheet(chosenOptions(choices));
     document.getElementById('SheetError').textContent = sheet.error === undefined ? '' : sheet.error;
     if (sheet.error !== undefined) {
       event.preventDefault();
@@ -154,16 +168,14 @@ function startDocuments(form) {
   document.body.append(view, element('article', { id: 'SolutionDocument', className: 'printed' }));
 
   document.getElementById('PrintSolution').addEventListener('click', () => printSolution(form));
-  document.getElementById('PracticeSheets').addEventListener('click', () => dialog.showModal());
+  document.getElementById('PracticeSheets').addEventListener('click', () => openSheetDialog(choices));
   document.getElementById('SheetPrint').addEventListener('click', () => printDocument('sheet'));
   document.getElementById('SheetClose').addEventListener('click', closeSheet);
-  wireSheetDialog(dialog);
+  wireSheetDialog(dialog, choices);
   // The browser's own print command prints the document in view too.
   window.addEventListener('beforeprint', () => {
     if (document.getElementById('SheetView').hidden) {
-      document.getElementById('SolutionDocument').replaceChildren(
-          ...documentBody(form.solutionDocument()));
-      document.body.dataset.printing = 'solution';
+      prepareSolution(form);
     } else {
       document.body.dataset.printing = 'sheet';
     }

@@ -162,6 +162,11 @@ function showCurrentRow(list, row) {
 // drawing under the bodies (the wide one hides it and keeps the tooltip).
 let bodyDrawing = null;
 
+// The option buttons that choose the body: the controls with a drawing.
+function bodySelectors() {
+  return [...views.values()].filter((view) => Module.drawingOf(view.row.name) >= 0);
+}
+
 function showBodyDrawing(name) {
   const body = Module.drawingOf(name);
   if (body < 0 || !bodyDrawing) return;
@@ -250,9 +255,9 @@ function wireList(form, view) {
   });
 }
 
-function wireDrawing(view, body) {
+function wireDrawing(view) {
   const popup = document.getElementById('Drawing');
-  const drawing = document.getElementById(`drawing-${body}`);
+  const drawing = document.getElementById(`drawing-${Module.drawingOf(view.row.name)}`);
   const open = () => {
     popup.replaceChildren(drawing.content.cloneNode(true));
     view.box.append(popup);
@@ -282,8 +287,6 @@ const actions = {
 function wire(form, view) {
   const wireActions = actions[view.row.kind];
   if (wireActions) wireActions(form, view);
-  const body = Module.drawingOf(view.row.name);
-  if (body >= 0) wireDrawing(view, body);
 }
 
 // Throws, naming each word of the form that a table has no entry for and
@@ -344,7 +347,7 @@ function buildWindow(facts) {
 
 // The place of the selected body's drawing: after the frame of the bodies.
 function addBodyDrawing() {
-  const body = [...views.values()].find((view) => Module.drawingOf(view.row.name) >= 0);
+  const body = bodySelectors()[0];
   if (!body) return;
   bodyDrawing = document.createElement('figure');
   bodyDrawing.id = 'BodyDrawing';
@@ -380,6 +383,7 @@ function startPage() {
   form.reportAll();
   form.load();
   for (const view of views.values()) wire(form, view);
+  for (const view of bodySelectors()) wireDrawing(view);
   wireFaultMessage();
   document.getElementById('page').prepend(client);
   startDocuments(form);  // documents.js

@@ -28,10 +28,6 @@ function linkParts(fragment) {
   return parts;
 }
 
-function bodySelectors() {
-  return [...views.values()].filter((view) => Module.drawingOf(view.row.name) >= 0);
-}
-
 // The quantities of the chosen body as shown: each input with the unknown
 // selector the layout labels it by, named by that selector's caption.
 function shownQuantities(form) {

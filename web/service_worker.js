@@ -17,10 +17,13 @@ self.addEventListener('install', (event) => {
 });
 
 self.addEventListener('activate', (event) => {
-  // Only this page's own caches: others may share the server's origin.
+  // Only the older caches of this copy, known by the page they hold (a name
+  // resolves against the worker's own folder): other pages, and copies of
+  // this one in other folders of the server, share the origin's caches.
   event.waitUntil(caches.keys().then((names) => Promise.all(names
     .filter((name) => name.startsWith('stereona-') && name !== CACHE)
-    .map((name) => caches.delete(name)))));
+    .map((name) => caches.match(FILES[0], { cacheName: name })
+      .then((page) => page && caches.delete(name))))));
 });
 
 self.addEventListener('fetch', (event) => {

@@ -1,6 +1,7 @@
 """Debian's Chromium, headless, through chromedriver, as this machine allows it:
 as root it needs --no-sandbox, and with no network its background services
 must stay off."""
+import pathlib
 import tempfile
 
 from selenium import webdriver
@@ -28,10 +29,22 @@ def browser(width=700, lang="en-US", height=700):
 
 
 def load_page(driver, page):
-    """Opens the page from file:// and waits until its start-up state is shown."""
-    driver.get(page.as_uri())
+    """Opens the page, a path from file:// or an address, and waits until its
+    start-up state is shown."""
+    driver.get(page.as_uri() if isinstance(page, pathlib.Path) else page)
+    wait_until_ready(driver)
+
+
+def wait_until_ready(driver):
     WebDriverWait(driver, TIMEOUT).until(
         lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+
+
+def type_text(driver, name, text):
+    """The text in the input as if typed: the page hears it as input."""
+    driver.execute_script(
+        "const e = document.getElementById(arguments[0]); e.value = arguments[1];"
+        "e.dispatchEvent(new Event('input'));", name, text)
 
 
 def browser_errors(driver):

@@ -8,7 +8,7 @@ import unittest
 
 from selenium.webdriver.support.ui import WebDriverWait
 
-from headless_chromium import TIMEOUT
+from headless_chromium import TIMEOUT, browser_errors, load_page
 from local_server import LocalServer
 from page_test import PAGE, PageTest, golden
 
@@ -60,9 +60,7 @@ class Links(PageTest):
     def open(self, address):
         # From a blank page, so that a new fragment loads the page anew.
         self.driver.get("about:blank")
-        self.driver.get(address)
-        WebDriverWait(self.driver, TIMEOUT).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        load_page(self.driver, address)
 
     def open_link(self, fragment):
         self.open(f"{self.server.url}{PAGE.name}{fragment}")
@@ -76,9 +74,6 @@ class Links(PageTest):
             const known = [0, 1, 2, 3].filter((k) => state(`Text2(${k})`).visible
                 && state(`Text2(${k})`).enabled).map((k) => state(`Text2(${k})`).text);
             return [chosen('Option1', 6), chosen('Option2', 4), known];""")
-
-    def severe(self):
-        return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
 
     def test_a_link_sets_the_problem_and_waits_for_calculate(self):
         for name, fragment in GOOD:
@@ -105,7 +100,7 @@ class Links(PageTest):
                 texts = [self.element(f"Text2({k})").get_attribute("value") for k in range(4)]
                 self.assertTrue(all(text in map(str, range(1, 11)) for text in texts))
                 self.assertTrue(self.output().startswith(REFERENCE_START))
-                self.assertEqual(self.severe(), [])
+                self.assertEqual(browser_errors(self.driver), [])
 
     def test_markup_is_typed_as_text(self):
         markup = "<img src=x onerror=alert(1)>"

@@ -11,7 +11,7 @@ import unittest
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from headless_chromium import browser, browser_errors, load_page
+from headless_chromium import browser, browser_errors, load_page, type_text
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 GOLDEN = pathlib.Path(sys.argv[2])
@@ -94,9 +94,7 @@ class PageTest(unittest.TestCase):
                 for option in self.element("Diapazon(0)").find_elements(By.CSS_SELECTOR, "[role=option]")]
 
     def type(self, name, text):
-        self.driver.execute_script(
-            "const e = document.getElementById(arguments[0]); e.value = arguments[1];"
-            "e.dispatchEvent(new Event('input'));", name, text)
+        type_text(self.driver, name, text)
 
     def close_fault(self):
         self.click("FaultOk")

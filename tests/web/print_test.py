@@ -14,7 +14,7 @@ import unittest
 
 from selenium.webdriver.common.by import By
 
-from headless_chromium import browser, browser_errors, load_page
+from headless_chromium import browser, browser_errors, load_page, type_text
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 # Captions of the window's and the page's own controls.
@@ -60,9 +60,7 @@ class PrintTest(unittest.TestCase):
         # The cone of the reference text: H = 7, R = 6.
         self.click("Option1(0)")
         for name, value in (("Text2(1)", "7"), ("Text2(2)", "6")):
-            self.driver.execute_script(
-                "const e = document.getElementById(arguments[0]); e.value = arguments[1];"
-                "e.dispatchEvent(new Event('input'));", name, value)
+            type_text(self.driver, name, value)
         self.click("Command1(0)")
         self.click("PrintSolution")
         pages = self.printed_pages()
@@ -94,6 +92,10 @@ class PrintTest(unittest.TestCase):
         self.assertFalse(self.driver.find_element(By.ID, "SheetView").is_displayed())
         self.assertTrue(self.driver.find_element(By.ID, "Command1(0)").is_displayed())
         self.assertTrue(self.driver.find_element(By.ID, "Sharing").is_displayed())
+        # Opened again, the dialog offers a new sheet (one chance in 999999 of 2024).
+        self.click("PracticeSheets")
+        self.assertNotEqual(
+            self.driver.find_element(By.ID, "SheetNumber").get_attribute("value"), "2024")
 
 
 if __name__ == "__main__":
