@@ -10,8 +10,9 @@ namespace stereona::web {
 // them itself.
 emscripten::val SheetChoices();
 
-// The practice sheet for the options the dialog gathered ({bodies: [6
-// booleans], volumeOnly, problemCount, range, sheetNumber, variantCount}):
+// The practice sheet for the options the dialog gathered ({bodies: [a
+// boolean per body], volumeOnly, problemCount, range, sheetNumber,
+// variantCount}):
 // {html} or, for options out of bounds, {error} in Bulgarian.
 emscripten::val PracticeSheet(emscripten::val options);
 
