@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "core/controls.h"
+#include "core/output_text.h"
 #include "solvers/body_solvers.h"
 
 namespace stereona::documents {
@@ -37,6 +38,14 @@ WindowCalculation CalculateInWindow(std::size_t body, std::size_t unknown,
   Calculator calculator(controls, BodySolvers(), "");
   calculator.Command1_Click(0);
   return {calculator.Output(), calculator.State()};
+}
+
+std::string SolverLines(std::size_t body, const ProblemState& state) {
+  ProblemControls box(body, static_cast<std::size_t>(state.UnknownIndex), {});
+  ProblemState again = state;
+  OutputText output(box, "");
+  BodySolvers().at(body)(again, output);
+  return output.Text();
 }
 
 }  // namespace stereona::documents

@@ -24,4 +24,9 @@ struct WindowCalculation {
 WindowCalculation CalculateInWindow(std::size_t body, std::size_t unknown,
                                     const std::array<std::string, kMaxQuantities>& inputs);
 
+// The lines the body's solver writes for the state a calculation left, as
+// they stand before the result is put on the last one: that line is left
+// open. The state must be one the solver ran on (not a refused product).
+std::string SolverLines(std::size_t body, const ProblemState& state);
+
 }  // namespace stereona::documents
