@@ -422,6 +422,7 @@ function startPage() {
   fitAllToText();  // measured once the page lays the boxes out
   globalThis.addEventListener('resize', fitAllToText);
   startDocuments(form);  // documents.js
+  startPractice(form);  // practice.js
   const first = firstInTabOrder();
   // On a phone the first control may be below the fold: the page stays at its top.
   if (first) first.control.focus({ preventScroll: true });
