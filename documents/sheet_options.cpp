@@ -5,6 +5,7 @@
 
 #include "core/parse_number.h"
 #include "core/ranges.h"
+#include "documents/distinct_problems.h"
 
 namespace stereona::documents {
 
@@ -28,6 +29,7 @@ void Validate(const SheetOptions& options) {
     throw SheetOptionsError("Броят на вариантите трябва да е от 1 до " +
                             std::to_string(kMaxVariants) + ".");
   }
+  RequireDistinctProblems(options, static_cast<std::size_t>(options.problemCount));
 }
 
 double RangeLimit(std::size_t range) { return ParseNumber(kRanges.at(range)); }
