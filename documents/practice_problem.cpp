@@ -49,11 +49,8 @@ std::size_t DrawIndex(RandomSource& random, std::size_t count) {
 
 // A body among those chosen, the unknown and every dimension from the range,
 // admissible or not.
-ProblemChoice DrawChoice(RandomSource& random, const SheetOptions& options, double limit) {
-  std::vector<std::size_t> bodies;
-  for (std::size_t v = 0; v < kBodyCount; ++v) {
-    if (options.bodies[v]) bodies.push_back(v);
-  }
+ProblemChoice DrawChoice(RandomSource& random, const SheetOptions& options,
+                         const std::vector<std::size_t>& bodies, double limit) {
   ProblemChoice choice;
   choice.body = bodies[DrawIndex(random, bodies.size())];
   const std::size_t count = kBodies[choice.body].quantityCount;
@@ -90,9 +87,13 @@ PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options) {
 
 PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options,
                             const std::function<bool(const ProblemChoice&)>& accept) {
+  std::vector<std::size_t> bodies;
+  for (std::size_t v = 0; v < kBodyCount; ++v) {
+    if (options.bodies[v]) bodies.push_back(v);
+  }
   const double limit = RangeLimit(options.range);
   for (int draw = 0; draw < kMaxDraws; ++draw) {
-    const ProblemChoice choice = DrawChoice(random, options, limit);
+    const ProblemChoice choice = DrawChoice(random, options, bodies, limit);
     if (IsAdmissible(choice) && accept(choice)) return MakeProblem(choice);
   }
   // So many draws in vain are all but impossible; the first one in order
