@@ -47,18 +47,20 @@ std::size_t DrawIndex(RandomSource& random, std::size_t count) {
   return static_cast<std::size_t>(random.WholeNumber(static_cast<double>(count))) - 1;
 }
 
-// A body among those chosen, the unknown and every dimension from the range,
-// admissible or not.
-ProblemChoice DrawChoice(RandomSource& random, const SheetOptions& options,
-                         const std::vector<std::size_t>& bodies, double limit) {
+// A body among those chosen and the unknown, with no dimensions yet.
+ProblemChoice DrawBodyAndUnknown(RandomSource& random, const SheetOptions& options,
+                                 const std::vector<std::size_t>& bodies) {
   ProblemChoice choice;
   choice.body = bodies[DrawIndex(random, bodies.size())];
-  const std::size_t count = kBodies[choice.body].quantityCount;
-  choice.unknown = options.volumeOnly ? 0 : DrawIndex(random, count);
-  for (std::size_t k = 1; k < count; ++k) {
+  choice.unknown = options.volumeOnly ? 0 : DrawIndex(random, kBodies[choice.body].quantityCount);
+  return choice;
+}
+
+// Every dimension of the body, a whole number from 1 to limit.
+void DrawDimensions(RandomSource& random, double limit, ProblemChoice& choice) {
+  for (std::size_t k = 1; k < kBodies[choice.body].quantityCount; ++k) {
     choice.dimensions[k] = static_cast<std::uint64_t>(random.WholeNumber(limit));
   }
-  return choice;
 }
 
 // The problem's texts and its key, solved as the window solves it.
@@ -92,12 +94,19 @@ PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options,
     if (options.bodies[v]) bodies.push_back(v);
   }
   const double limit = RangeLimit(options.range);
-  for (int draw = 0; draw < kMaxDraws; ++draw) {
-    const ProblemChoice choice = DrawChoice(random, options, bodies, limit);
-    if (IsAdmissible(choice) && accept(choice)) return MakeProblem(choice);
+  for (int draw = 0; draw < kMaxDraws;) {
+    ProblemChoice choice = DrawBodyAndUnknown(random, options, bodies);
+    // Only the dimensions are drawn again, so that every body and unknown
+    // keeps its chance, however few of its dimensions give a whole volume.
+    bool admissible = false;
+    for (; !admissible && draw < kMaxDraws; ++draw) {
+      DrawDimensions(random, limit, choice);
+      admissible = IsAdmissible(choice);
+    }
+    if (admissible && accept(choice)) return MakeProblem(choice);
   }
-  // So many draws in vain are all but impossible; the first one in order
-  // keeps the sheet the same for the same options all the same.
+  // So many draws in vain are all but impossible; should they happen, the
+  // first problem in order still makes the same sheet of the same options.
   const std::optional<ProblemChoice> first = FirstAdmissible(options, accept);
   if (!first) throw SheetOptionsError("С тези тела и този диапазон няма друга задача.");
   return MakeProblem(*first);

@@ -27,9 +27,9 @@ struct PracticeProblem {
 };
 
 // Draws a body among those chosen, the unknown, and a whole number from the
-// range for every dimension, again until the problem is admissible: when a
-// dimension is asked for, the problem gives the volume, which must be whole
-// and written in full (GivenVolume). The key is the window's text for the
+// range for every dimension, the dimensions again until the problem is
+// admissible: when a dimension is asked for, the problem gives the volume,
+// which must be whole and written in full (GivenVolume). The key is the window's text for the
 // values as given: it never refuses, and for a dimension its result is the
 // whole dimension drawn. The options must be valid (Validate).
 PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options);

@@ -133,6 +133,28 @@ TEST(PracticeSheetTest, TruncatedConeRadiiOfTheLargestRangeComeBackWhole) {
   }
 }
 
+TEST(PracticeSheetTest, EveryBodyAndUnknownKeepsItsChance) {
+  // A body is one in six, each of its unknowns one in three or four, however
+  // few of its dimensions give a whole volume: 50 of the largest sheets.
+  std::array<std::array<int, kMaxQuantities>, kBodyCount> drawn{};
+  int problems = 0;
+  SheetOptions options = LargestSheet();
+  for (options.sheetNumber = 1; options.sheetNumber <= 50; ++options.sheetNumber) {
+    for (const auto& variant : DrawVariants(options)) {
+      for (const PracticeProblem& problem : variant) ++drawn[problem.body][problem.unknown];
+      problems += static_cast<int>(variant.size());
+    }
+  }
+  for (std::size_t body = 0; body < kBodyCount; ++body) {
+    const std::size_t unknowns = kBodies[body].quantityCount;
+    const double expected = problems / static_cast<double>(kBodyCount * unknowns);
+    for (std::size_t unknown = 0; unknown < unknowns; ++unknown) {
+      EXPECT_NEAR(drawn[body][unknown], expected, 0.2 * expected)
+          << kBodies[body].latinName << ", unknown " << unknown;
+    }
+  }
+}
+
 // The decimal comma for one test, and the point again after it, also when
 // an assertion ends the test early.
 class DecimalCommaTest : public ::testing::Test {
