@@ -6,6 +6,7 @@
 // of a variant that asks for more; options out of bounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <string>
@@ -68,7 +69,7 @@ class Window {
 
 // The dimensions of a problem, the hidden one included, as the window
 // writes them, and the volume left out.
-Values Dimensions(const PracticeProblem& problem) {
+Values AllDimensions(const PracticeProblem& problem) {
   Values dimensions;
   for (std::size_t k = 1; k < kBodies[problem.body].quantityCount; ++k) {
     dimensions[k] = NumberText(problem.values[k]);
@@ -111,7 +112,7 @@ void ExpectSheetRules(const SheetOptions& options, Window& window) {
       ASSERT_TRUE(IsWholeText(hidden));
       ASSERT_EQ(ResultText(problem.solution), hidden) << problem.solution;
       // The volume given is the one the window finds for all the dimensions.
-      ASSERT_EQ(ResultText(window.Solve(problem.body, 0, Dimensions(problem))), problem.given[0]);
+      ASSERT_EQ(ResultText(window.Solve(problem.body, 0, AllDimensions(problem))), problem.given[0]);
     }
   }
 }
