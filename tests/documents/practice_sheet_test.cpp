@@ -112,7 +112,8 @@ void ExpectSheetRules(const SheetOptions& options, Window& window) {
       ASSERT_TRUE(IsWholeText(hidden));
       ASSERT_EQ(ResultText(problem.solution), hidden) << problem.solution;
       // The volume given is the one the window finds for all the dimensions.
-      ASSERT_EQ(ResultText(window.Solve(problem.body, 0, AllDimensions(problem))), problem.given[0]);
+      ASSERT_EQ(ResultText(window.Solve(problem.body, 0, AllDimensions(problem))),
+                problem.given[0]);
     }
   }
 }
