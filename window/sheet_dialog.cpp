@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include "core/random_source.h"
+#include "core/ranges.h"
 #include "documents/practice_sheet.h"
 #include "documents/sentences.h"
-#include "form/layout_table.h"
 #include "qt_bridge/qt_text.h"
 #include "window/document_files.h"
 
@@ -64,7 +64,7 @@ void SheetDialog::BuildOptions() {
                       defaults.problemCount);
   range_ = new QComboBox(this);
 
-  for (const std::string_view range : form::kRanges) range_->addItem(ToQString(range));
+  for (const std::string_view range : kRanges) range_->addItem(ToQString(range));
   range_->setCurrentIndex(static_cast<int>(defaults.range));
   // A new sheet each time the dialog opens; its number makes it again.
   const auto seed = static_cast<int>(ClockSeed() % documents::kMaxSheetNumber) + 1;
