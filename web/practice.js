@@ -6,9 +6,9 @@
 // score with them); nothing is stored.
 'use strict';
 
-// Each element that shows a caption, by id, and the name of its caption
-// among Module.practiceCaptions(); the page starts only if both name the
-// same captions.
+// Each element that shows a caption or is named by one, by id, and the
+// name of its caption among Module.practiceCaptions(); the page starts only
+// if both name the same captions.
 const practiceCaptionOf = {
   Practice: 'title',
   PracticeTitle: 'title',
@@ -95,7 +95,7 @@ function practiceView(choices) {
           element('p', { id: 'PracticeProblem' })),
       element('figure', { id: 'PracticeDrawing', 'aria-hidden': 'true' }),
       element('form', { id: 'PracticeAnswerForm' },
-          element('label', { id: 'PracticeAnswerLabel', htmlFor: 'PracticeAnswer' }, text.answer),
+          captioned('label', 'PracticeAnswerLabel', { htmlFor: 'PracticeAnswer' }),
           element('input', { id: 'PracticeAnswer', type: 'text', inputMode: 'decimal',
                              autocomplete: 'off', spellcheck: false }),
           captioned('button', 'PracticeCheck', { type: 'submit' })),

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "form/layout_table.h"
+#include "core/ranges.h"
 #include "web/document_bindings.h"
 
 namespace stereona::web {
@@ -64,7 +64,7 @@ val WebPractice::ChangeSettings(val settings) {
   chosen.anyUnknown = settings["anyUnknown"].as<bool>();
   const long long range = WholeNumber(settings["range"]);
   // Out of bounds: an index the window has not, which the practice refuses.
-  chosen.range = range < 0 ? form::kRanges.size() : static_cast<std::size_t>(range);
+  chosen.range = range < 0 ? kRanges.size() : static_cast<std::size_t>(range);
   const std::optional<std::string> refused = practice_.ChangeSettings(chosen);
   return refused ? val(*refused) : val::undefined();
 }
