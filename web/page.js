@@ -347,6 +347,15 @@ function labelControls() {
   }
 }
 
+// The zoom at which the wide arrangement's window fills the viewport, at
+// most twice its size. Worked out here: a length divided by a length
+// (100vw / var(--window-width)) is CSS that Firefox and older WebKit refuse,
+// and there the window stayed at its drawn size.
+function zoomWindow(facts) {
+  const zoom = Math.min(2, innerWidth / facts.width, innerHeight / facts.height);
+  document.documentElement.style.setProperty('--window-zoom', String(zoom));
+}
+
 function buildWindow(facts) {
   const client = document.createElement('div');
   client.className = 'window';
@@ -356,6 +365,7 @@ function buildWindow(facts) {
   root.setProperty('--window-width', `${facts.width}px`);
   root.setProperty('--window-height', `${facts.height}px`);
   root.setProperty('--window-fonts', windowFonts(facts));
+  zoomWindow(facts);
   for (const row of Module.layoutRows()) {
     const view = buildView(row, facts);
     views.set(row.name, view);
@@ -420,7 +430,10 @@ function startPage() {
   wireFaultMessage();
   document.getElementById('page').prepend(client);
   fitAllToText();  // measured once the page lays the boxes out
-  globalThis.addEventListener('resize', fitAllToText);
+  globalThis.addEventListener('resize', () => {
+    zoomWindow(facts);
+    fitAllToText();
+  });
   startDocuments(form);  // documents.js
   const first = firstInTabOrder();
   // On a phone the first control may be below the fold: the page stays at its top.
