@@ -22,7 +22,7 @@ import statistics
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
-from headless_chromium import TIMEOUT, browser  # noqa: E402
+from browsers import TIMEOUT, browser  # noqa: E402
 from local_server import LocalServer  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
