@@ -26,6 +26,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 import firefox_bidi
@@ -128,13 +129,6 @@ const box = (e) => {
 """
 
 
-def click_at(driver, x, y):
-    """A click of the mouse at a point of the viewport."""
-    mouse = ActionBuilder(driver)
-    mouse.pointer_action.move_to_location(round(x), round(y)).click()
-    mouse.perform()
-
-
 def tap(driver, x, y):
     """A finger's tap at a point of the viewport."""
     if ENGINE == "chromium":
@@ -147,6 +141,27 @@ def tap(driver, x, y):
         finger = ActionBuilder(driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
         finger.pointer_action.move_to_location(round(x), round(y)).pointer_down().pointer_up()
         finger.perform()
+
+
+def press(driver, name, finger=False):
+    """A click with the mouse, or a tap of a finger, on the middle of the
+    control's bar or box. WebKit is clicked at the point as drawn (see BOX)."""
+    if not finger and ENGINE != "webkit":
+        driver.find_element(By.ID, name).click()
+        return
+    x, y = driver.execute_script(
+        f"{BOX}"
+        "const e = document.getElementById(arguments[0]);"
+        "const option = e.closest('.option') || e;"
+        "option.scrollIntoView({block: 'center'});"
+        "const [left, top, right, bottom] = box(option);"
+        "return [(left + right) / 2, (top + bottom) / 2];", name)
+    if finger:
+        tap(driver, x, y)
+    else:
+        mouse = ActionBuilder(driver)
+        mouse.pointer_action.move_to_location(round(x), round(y)).click()
+        mouse.perform()
 
 
 # WebKitWebDriver gives no console log: there a listener, added once the page

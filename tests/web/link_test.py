@@ -93,13 +93,13 @@ class Links(PageTest):
             with self.subTest(name):
                 self.open_link(fragment)
                 self.assertTrue(self.output().startswith(REFERENCE_START))
-                self.element("Command1(0)").click()
+                self.click("Command1(0)")
                 self.assertEqual(self.output(), golden(name)[1])
 
     def test_a_comma_is_typed_as_a_student_types_it(self):
         self.open_link("#body=5&a=2,5&b=4&c=0,1")
         self.assertEqual(self.element("Text2(1)").get_attribute("value"), "2,5")
-        self.element("Command1(0)").click()
+        self.click("Command1(0)")
         from_link = self.output()
         self.open_link("")
         self.play(["body 5", "inputs x|2,5|4|0,1", "calculate"])
@@ -139,7 +139,7 @@ class Links(PageTest):
                 shown = self.problem()
                 if browser_has:
                     self.driver.execute_script(browser_has)
-                self.element("Share").click()
+                self.click("Share")
                 WebDriverWait(self.driver, TIMEOUT).until(
                     lambda d: self.element("ShareNote").text.startswith(confirmation))
                 link = self.driver.execute_async_script(read_link)

@@ -73,7 +73,7 @@ class Offline(PageTest):
             urllib.request.urlopen(self.server.url, timeout=TIMEOUT)
         self.driver.refresh()
         wait_until_ready(self.driver)
-        self.assertTrue(self.driver.execute_script("return navigator.serviceWorker.controller"))
+        self.assertTrue(self.driver.execute_script("return !!navigator.serviceWorker.controller"))
         lines, expected = golden("truncated_cone_radius1")
         self.play(lines)
         self.assertEqual(self.output(), expected)
@@ -104,7 +104,7 @@ class Offline(PageTest):
             == sorted([rebuilt, *caches["two"]]))
         self.server.stop()
         load_page(self.driver, f"{self.server.url}two/{PAGE.name}")
-        self.assertTrue(self.driver.execute_script("return navigator.serviceWorker.controller"))
+        self.assertTrue(self.driver.execute_script("return !!navigator.serviceWorker.controller"))
 
     def test_nothing_offered_from_a_file(self):
         # Each attempt to register a worker is counted: the browser refuses it

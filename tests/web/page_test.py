@@ -14,7 +14,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 from browsers import (BOX, ENGINE, NARROWEST, before_each_document, browser, browser_errors,
-                      click_at, emulate, load_page, tap, type_text)
+                      emulate, load_page, press, type_text)
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 GOLDEN = pathlib.Path(sys.argv[2])
@@ -69,22 +69,8 @@ class PageTest(unittest.TestCase):
         return self.driver.find_element(By.ID, name)
 
     def click(self, name):
-        """A click with the mouse, or on a phone a tap of a finger on the middle of
-        the control's bar or box."""
-        if not self.viewport["mobile"] and ENGINE != "webkit":
-            self.element(name).click()
-            return
-        x, y = self.driver.execute_script(
-            f"{BOX}"
-            "const e = document.getElementById(arguments[0]);"
-            "const option = e.closest('.option') || e;"
-            "option.scrollIntoView({block: 'center'});"
-            "const [left, top, right, bottom] = box(option);"
-            "return [(left + right) / 2, (top + bottom) / 2];", name)
-        if self.viewport["mobile"]:
-            tap(self.driver, x, y)
-        else:
-            click_at(self.driver, x, y)
+        """A click with the mouse, or on a phone a tap of a finger."""
+        press(self.driver, name, self.viewport["mobile"])
 
     def output(self):
         # The textarea gives its value with LF line ends; the form holds the

@@ -15,7 +15,7 @@ import unittest
 
 from selenium.webdriver.common.by import By
 
-from browsers import ENGINE, browser, browser_errors, load_page, print_pdf, type_text
+from browsers import ENGINE, browser, browser_errors, load_page, press, print_pdf, type_text
 
 PAGE = pathlib.Path(sys.argv[1]).resolve()
 # Captions of the window's and the page's own controls.
@@ -45,7 +45,7 @@ class PrintTest(unittest.TestCase):
         self.assertEqual(browser_errors(self.driver), [])
 
     def click(self, name):
-        self.driver.find_element(By.ID, name).click()
+        press(self.driver, name)
 
     def printed_pages(self):
         self.assertTrue(self.driver.execute_script("return window.printed === true"))
