@@ -14,12 +14,41 @@ namespace {
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalMark(char c) { return c == '.' || c == ','; }
 
-std::string WithoutBlanks(std::string_view text) {
+// A pupil's "1 000" copied from a Bulgarian text holds a no-break space
+// (U+00A0) or a narrow one (U+202F) between the groups; they are blanks too.
+constexpr std::string_view kNoBreakSpaces[] = {"\u00A0", "\u202F"};
+
+std::size_t SkippedLength(std::string_view text, std::size_t at) {
+  if (IsSkipped(text[at])) return 1;
+  for (const std::string_view space : kNoBreakSpaces) {
+    if (text.substr(at, space.size()) == space) return space.size();
+  }
+  return 0;
+}
+
+// The text without its blanks, and with its first decimal mark written as
+// "." whichever of "." and "," it was: a Bulgarian writes 2,5 where the
+// program's own notation has 2.5. A second mark of either kind then ends the
+// number, as any other character does.
+std::string Compact(std::string_view text) {
   std::string compact;
   compact.reserve(text.size());
-  for (const char c : text) {
-    if (!IsSkipped(c)) compact += c;
+  bool markSeen = false;
+  for (std::size_t i = 0; i < text.size();) {
+    if (const std::size_t skipped = SkippedLength(text, i); skipped > 0) {
+      i += skipped;
+      continue;
+    }
+    const char c = text[i++];
+    if (!IsDecimalMark(c)) {
+      compact += c;
+      continue;
+    }
+    if (markSeen) break;  // no number goes on past its second mark
+    compact += '.';
+    markSeen = true;
   }
   return compact;
 }
@@ -108,7 +137,7 @@ bool WritesTheLargestDouble(const LeadingNumber& number) {
 }  // namespace
 
 double ParseNumber(std::string_view text) {
-  const std::string compact = WithoutBlanks(text);
+  const std::string compact = Compact(text);
   LeadingNumber number;
   if (!Scan(compact, number)) return 0.0;
 

@@ -4,10 +4,12 @@
 
 namespace stereona {
 
-// The one parse of text to a number. Blanks, tabs and line feeds are skipped
-// wherever they stand; then the longest leading number is read (sign, digits,
-// "." and digits, exponent), always with "." as the separator. Text that
-// starts with no number reads 0. A value beyond the range of a double raises
+// The one parse of text to a number. Blanks, tabs, line feeds and no-break
+// spaces are skipped wherever they stand; then the longest leading number is
+// read (sign, digits, decimal mark and digits, exponent). The decimal mark is
+// "." or ",", whatever the regional settings: the first of either kind is the
+// mark, and a second one ends the number. Text that starts with no number
+// reads 0. A value beyond the range of a double raises
 // the overflow fault; one too small to represent reads 0.
 double ParseNumber(std::string_view text);
 
