@@ -181,6 +181,7 @@ class Firefox:
             self.command("session.end", {})
         except Exception:  # Firefox may close the socket first
             pass
+        self._call(self._socket.close())
         self._process.terminate()
         self._process.wait(30)
         self._loop.call_soon_threadsafe(self._loop.stop)
