@@ -180,13 +180,13 @@ function showBodyDrawing(name) {
 // text (field-sizing: content). Where the browser cannot size a box so
 // (WebKit before Safari 26.2, older Firefox), its text's height is set here,
 // which the wide arrangement's own height overrides.
-const boxesFitTheirText = CSS.supports('field-sizing', 'content');
 const textBoxes = new Set();
 
 function fitToText(control) {
   textBoxes.add(control);
+  if (CSS.supports('field-sizing', 'content')) return;
   // Not laid out (the sheet in the window's place): measured when shown again.
-  if (boxesFitTheirText || control.getClientRects().length === 0) return;
+  if (control.getClientRects().length === 0) return;
   control.style.setProperty('--text-height', 'auto');
   const frame = control.offsetHeight - control.clientHeight;
   control.style.setProperty('--text-height', `${control.scrollHeight + frame}px`);

@@ -120,7 +120,7 @@ def emulate(driver, viewport):
 # element's box, then misses it).
 BOX = """
 const zoomOf = (e) => e.currentCSSZoom
-  ?? parseFloat(getComputedStyle(e.closest('.window') || e).zoom) ?? 1;
+  ?? (parseFloat(getComputedStyle(e.closest('.window') || e).zoom) || 1);
 const box = (e) => {
   const r = e.getBoundingClientRect();
   const scale = 'currentCSSZoom' in e ? 1 : zoomOf(e);

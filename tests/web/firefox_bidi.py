@@ -232,8 +232,5 @@ class FirefoxElement:
     def text(self):
         return self._script("return arguments[0].innerText.trim()")
 
-    # Firefox gives no computed accessible name over BiDi.
-    accessible_name = None
-
     def find_elements(self, _by, selector):
         return self._script("return [...arguments[0].querySelectorAll(arguments[1])]", selector)

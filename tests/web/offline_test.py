@@ -93,6 +93,14 @@ class Offline(PageTest):
             caches[copy] = [name for name in self.active_cache()
                             if f"{self.server.url}{copy}/" in name]
             self.assertRegex(" ".join(caches[copy]), r"^stereona \S+ [0-9a-f]{16}$")
+        # Caches named as before they carried the scope: one holding a file
+        # of the first copy alone, one a file of the second.
+        older = {"stereona-0123456789abcdef": "one", "stereona-fedcba9876543210": "two"}
+        self.driver.execute_async_script(
+            "Promise.all(Object.entries(arguments[0]).map(([name, url]) => caches.open(name)"
+            ".then((cache) => cache.put(url, new Response('')))))"
+            ".then(() => arguments[1]())",
+            {name: f"{self.server.url}{copy}/{PAGE.name}" for name, copy in older.items()})
         worker = self.folder / "one" / WORKER
         worker.write_text(re.sub(r"[0-9a-f]{16}(?=`)", "next", worker.read_text()))
         self.driver.execute_async_script(
@@ -101,7 +109,7 @@ class Offline(PageTest):
         rebuilt = caches["one"][0].rsplit(" ", 1)[0] + " next"
         WebDriverWait(self.driver, TIMEOUT).until(
             lambda d: sorted(d.execute_async_script("caches.keys().then(arguments[0])"))
-            == sorted([rebuilt, *caches["two"]]))
+            == sorted([rebuilt, *caches["two"], "stereona-fedcba9876543210"]))
         self.server.stop()
         load_page(self.driver, f"{self.server.url}two/{PAGE.name}")
         self.assertTrue(self.driver.execute_script("return !!navigator.serviceWorker.controller"))
