@@ -180,13 +180,13 @@ function showBodyDrawing(name) {
 // text (field-sizing: content). Where the browser cannot size a box so
 // (WebKit before Safari 26.2, older Firefox), its text's height is set here,
 // which the wide arrangement's own height overrides.
-const boxesFitTheirText = CSS.supports('field-sizing', 'content');
 const textBoxes = new Set();
 
 function fitToText(control) {
   textBoxes.add(control);
+  if (CSS.supports('field-sizing', 'content')) return;
   // Not laid out (the sheet in the window's place): measured when shown again.
-  if (boxesFitTheirText || control.getClientRects().length === 0) return;
+  if (control.getClientRects().length === 0) return;
   control.style.setProperty('--text-height', 'auto');
   const frame = control.offsetHeight - control.clientHeight;
   control.style.setProperty('--text-height', `${control.scrollHeight + frame}px`);
@@ -347,6 +347,15 @@ function labelControls() {
   }
 }
 
+// The zoom at which the wide arrangement's window fills the viewport, at
+// most twice its size. Worked out here: a length divided by a length
+// (100vw / var(--window-width)) is CSS that Firefox and older WebKit refuse,
+// and there the window stayed at its drawn size.
+function zoomWindow(facts) {
+  const zoom = Math.min(2, innerWidth / facts.width, innerHeight / facts.height);
+  document.documentElement.style.setProperty('--window-zoom', String(zoom));
+}
+
 function buildWindow(facts) {
   const client = document.createElement('div');
   client.className = 'window';
@@ -356,6 +365,7 @@ function buildWindow(facts) {
   root.setProperty('--window-width', `${facts.width}px`);
   root.setProperty('--window-height', `${facts.height}px`);
   root.setProperty('--window-fonts', windowFonts(facts));
+  zoomWindow(facts);
   for (const row of Module.layoutRows()) {
     const view = buildView(row, facts);
     views.set(row.name, view);
@@ -420,7 +430,10 @@ function startPage() {
   wireFaultMessage();
   document.getElementById('page').prepend(client);
   fitAllToText();  // measured once the page lays the boxes out
-  globalThis.addEventListener('resize', fitAllToText);
+  globalThis.addEventListener('resize', () => {
+    zoomWindow(facts);
+    fitAllToText();
+  });
   startDocuments(form);  // documents.js
   startPractice(form);  // practice.js
   const first = firstInTabOrder();
