@@ -116,11 +116,11 @@ def emulate(driver, viewport):
 # An element's box in the viewport and the zoom its text is drawn at, as
 # scripts: Chromium and Firefox give boxes as drawn (currentCSSZoom), while
 # WebKit's CSS zoom is the older one, whose boxes are given before the zoom
-# of the wide arrangement's window (WebKitWebDriver, which clicks at an
-# element's box, then misses it).
+# of the wide arrangement's window or practice view (WebKitWebDriver, which
+# clicks at an element's box, then misses it).
 BOX = """
 const zoomOf = (e) => e.currentCSSZoom
-  ?? (parseFloat(getComputedStyle(e.closest('.window') || e).zoom) || 1);
+  ?? (parseFloat(getComputedStyle(e.closest('.window, #PracticeView') || e).zoom) || 1);
 const box = (e) => {
   const r = e.getBoundingClientRect();
   const scale = 'currentCSSZoom' in e ? 1 : zoomOf(e);

@@ -36,10 +36,12 @@ class Practice(PageTest):
             ".map((name) => JSON.stringify(stereonaForm.state(name)))")
 
     def answer(self, text):
-        self.element("PracticeAnswer").clear()
-        self.element("PracticeAnswer").send_keys(text, Keys.ENTER)
-        return [line.text for line in self.element("PracticeVerdict").find_elements(
-            "css selector", "p")]
+        """The verdict's lines after typing the text and Enter."""
+        self.type("PracticeAnswer", "")
+        self.element("PracticeAnswer").send_keys(text + Keys.ENTER)
+        return self.driver.execute_script(
+            "return [...document.getElementById('PracticeVerdict').children]"
+            ".map((line) => line.textContent)")
 
     def open_cone_volumes(self):
         """Opens the practice for the window's body, the cone, and asks for
