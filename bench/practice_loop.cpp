@@ -16,7 +16,8 @@ double MicrosecondsPer(long repetitions, Step step) {
   step(0);  // warm-up
   const auto start = std::chrono::steady_clock::now();
   for (long i = 0; i < repetitions; ++i) step(i);
-  const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
+  const std::chrono::duration<double, std::micro> elapsed =
+      std::chrono::steady_clock::now() - start;
   return elapsed.count() / static_cast<double>(repetitions);
 }
 

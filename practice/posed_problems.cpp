@@ -21,9 +21,10 @@ bool PosedProblems::Fits(const Key& key, const documents::SheetOptions& options)
 documents::PracticeProblem PosedProblems::DrawNew(RandomSource& random,
                                                   const documents::SheetOptions& options) {
   const auto fits = [&](const Key& key) { return Fits(key, options); };
-  const auto posedInRound = static_cast<std::size_t>(std::count_if(posed_.begin(), posed_.end(), fits));
+  const auto posedInRound =
+      static_cast<std::size_t>(std::count_if(posed_.begin(), posed_.end(), fits));
   if (posedInRound >= documents::DistinctProblemCount(options)) std::erase_if(posed_, fits);
-  const documents::PracticeProblem problem = documents::DrawProblem(
+  documents::PracticeProblem problem = documents::DrawProblem(
       random, options,
       [&](const documents::ProblemChoice& choice) { return !posed_.contains(KeyOf(choice)); });
   posed_.insert(KeyOf(documents::ChoiceOf(problem)));
