@@ -20,9 +20,9 @@ void BM_JudgeAnswer(benchmark::State& state) {
 BENCHMARK(BM_JudgeAnswer)->Unit(benchmark::kMicrosecond);
 
 void BM_PoseProblem(benchmark::State& state) {
-  std::uint32_t seed = 0;
+  practice::Practice session(bench::WidestPractice(), 1);
   for (auto _ : state) {
-    practice::Practice session(bench::WidestPractice(), ++seed);
+    session.NewProblem();
     benchmark::DoNotOptimize(session.Sentence());
   }
 }

@@ -17,7 +17,7 @@ inline practice::PracticeSettings WidestPractice() {
 
 // What pupils type: right in each form, nearly right, a known mistake, no
 // number.
-inline constexpr std::array<std::string_view, 8> kAnswers = {
-    "139,33", "418/3", "139 1/3", "139,34", "139,28", "418", "137,5", "сто"};
+inline constexpr std::array<std::string_view, 8> kAnswers = {"139,33", "418/3", "139 1/3", "139,34",
+                                                             "139,28", "418",   "137,5",   "сто"};
 
 }  // namespace stereona::bench

@@ -16,7 +16,8 @@ double MicrosecondsPer(long repetitions, Step step) {
   step(0);  // warm-up
   const auto start = std::chrono::steady_clock::now();
   for (long i = 0; i < repetitions; ++i) step(i);
-  const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
+  const std::chrono::duration<double, std::micro> elapsed =
+      std::chrono::steady_clock::now() - start;
   return elapsed.count() / static_cast<double>(repetitions);
 }
 
@@ -30,9 +31,9 @@ int main(int argc, char** argv) {
     session.Check(bench::kAnswers[static_cast<std::size_t>(i) % bench::kAnswers.size()]);
     verdicts += static_cast<std::size_t>(session.LastFeedback().kind);
   });
-  const double pose = MicrosecondsPer(repetitions, [&](long i) {
-    practice::Practice fresh(bench::WidestPractice(), static_cast<std::uint32_t>(i + 1));
-    verdicts += fresh.Sentence().size();
+  const double pose = MicrosecondsPer(repetitions, [&](long) {
+    session.NewProblem();
+    verdicts += session.Sentence().size();
   });
   std::printf("judge an answer %8.3f us\npose a problem  %8.3f us  (%zu)\n", judge, pose, verdicts);
   return 0;

@@ -10,11 +10,6 @@
 namespace stereona::documents {
 namespace {
 
-std::string Solve(std::size_t body, std::size_t unknown,
-                  const std::array<std::string, kMaxQuantities>& inputs) {
-  return CalculateInWindow(body, unknown, inputs).output;
-}
-
 // A whole number from 1 to count, less one: an index.
 std::size_t DrawIndex(RandomSource& random, std::size_t count) {
   return static_cast<std::size_t>(random.WholeNumber(static_cast<double>(count))) - 1;
@@ -50,7 +45,7 @@ PracticeProblem MakeProblem(const ProblemChoice& choice) {
     problem.given[0] = NumberText(problem.values[0]);
     problem.given[choice.unknown].clear();
   }
-  problem.solution = Solve(choice.body, choice.unknown, problem.given);
+  problem.solution = CalculateInWindow(choice.body, choice.unknown, problem.given).output;
   return problem;
 }
 

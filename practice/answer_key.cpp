@@ -14,7 +14,7 @@ namespace {
 // The known mistakes each body's formula invites.
 struct BodySlips {
   bool dividesByThree;  // V = S * H / 3
-  bool baseByRoot;      // the base dimension is a square root (the truncated bodies' a quadratic's)
+  bool baseByRoot;      // a base dimension asked is a square root, not a quadratic's root
 };
 constexpr std::array<BodySlips, kBodyCount> kBodySlips = {{
     {true, true},    // cone
@@ -42,8 +42,8 @@ double Result(const ProblemState& state) {
 // What a pupil finds whose formula gives `times` the volume: that much of
 // the volume asked, or the dimension the window finds for the volume given
 // divided by it.
-std::optional<double> ValueWithVolumeTimes(const documents::PracticeProblem& problem,
-                                           double value, double times) {
+std::optional<double> ValueWithVolumeTimes(const documents::PracticeProblem& problem, double value,
+                                           double times) {
   if (problem.unknown == 0) return value * times;
   std::array<std::string, kMaxQuantities> inputs = problem.given;
   inputs[0] = NumberText(problem.values[0] / times);
@@ -57,8 +57,7 @@ std::optional<double> ValueWithVolumeTimes(const documents::PracticeProblem& pro
   }
 }
 
-void AddSlip(std::vector<KnownSlip>& slips, std::optional<double> value,
-             std::string_view message) {
+void AddSlip(std::vector<KnownSlip>& slips, std::optional<double> value, std::string_view message) {
   if (value) slips.push_back({*value, message});
 }
 

@@ -10,8 +10,7 @@
 namespace stereona::practice {
 
 inline constexpr std::string_view kForgotThirdMessage = "Изглежда сте забравили да разделите на 3.";
-inline constexpr std::string_view kDiameterMessage =
-    "Изглежда сте взели диаметъра вместо радиуса.";
+inline constexpr std::string_view kDiameterMessage = "Изглежда сте взели диаметъра вместо радиуса.";
 inline constexpr std::string_view kNoRootMessage = "Изглежда не сте извадили квадратния корен.";
 
 // A drawn problem as the window solves it, and what its answers are judged

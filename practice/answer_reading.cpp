@@ -1,7 +1,9 @@
 #include "practice/answer_reading.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "core/parse_number.h"
@@ -29,10 +31,10 @@ class Scanner {
   void Skip(char c) { at_ += Next(c) ? 1 : 0; }
 
   std::size_t BlankAt(std::size_t at) const {
-    for (const std::string_view blank : kBlanks) {
-      if (text_.substr(at, blank.size()) == blank) return blank.size();
-    }
-    return 0;
+    const auto blank =
+        std::find_if(std::begin(kBlanks), std::end(kBlanks),
+                     [&](std::string_view b) { return text_.substr(at, b.size()) == b; });
+    return blank == std::end(kBlanks) ? 0 : blank->size();
   }
   bool SkipBlanks() {
     const std::size_t start = at_;
@@ -68,12 +70,10 @@ class Scanner {
 // Digits as a whole number, when it fits in 64 bits.
 std::optional<std::uint64_t> Whole(std::string_view digits) {
   std::uint64_t whole = 0;
-  for (const char c : digits) {
-    if (__builtin_mul_overflow(whole, 10u, &whole) ||
-        __builtin_add_overflow(whole, static_cast<std::uint64_t>(c - '0'), &whole)) {
-      return std::nullopt;
-    }
-  }
+  const char* end = digits.data() + digits.size();
+  if (digits.empty()) return whole;
+  const auto [stop, error] = std::from_chars(digits.data(), end, whole);
+  if (error != std::errc{} || stop != end) return std::nullopt;
   return whole;
 }
 

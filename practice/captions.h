@@ -21,10 +21,10 @@ struct PracticeCaptions {
   std::string_view newProblem = "Нова задача";
   std::string_view toWindow = "Към прозореца";
   std::string_view close = "Затвори";
-  std::string_view verdict = "Оценка";       // names the verdict's label
-  std::string_view hints = "Подсказки";      // heads the hints shown
-  std::string_view solution = "Решение";     // heads the working shown
-  std::string_view score = "Резултат";       // names the score and streak lines
+  std::string_view verdict = "Оценка";    // names the verdict's label
+  std::string_view hints = "Подсказки";   // heads the hints shown
+  std::string_view solution = "Решение";  // heads the working shown
+  std::string_view score = "Резултат";    // names the score and streak lines
   std::string_view bodies = documents::kSheetCaptions.bodies;
   std::string_view anyUnknown = documents::kSheetCaptions.anyUnknown;
   std::string_view range = documents::kSheetCaptions.range;

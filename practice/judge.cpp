@@ -1,5 +1,6 @@
 #include "practice/judge.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -64,10 +65,10 @@ bool MatchesSlip(const TypedAnswer& answer, double slip, double units) {
 
 const KnownSlip* FindSlip(const TypedAnswer& answer, const std::vector<KnownSlip>& slips,
                           double units) {
-  for (const KnownSlip& slip : slips) {
-    if (MatchesSlip(answer, slip.value, units)) return &slip;
-  }
-  return nullptr;
+  const auto slip = std::find_if(slips.begin(), slips.end(), [&](const KnownSlip& s) {
+    return MatchesSlip(answer, s.value, units);
+  });
+  return slip == slips.end() ? nullptr : &*slip;
 }
 
 Feedback Verdict(VerdictKind kind, std::string_view message = {}) {

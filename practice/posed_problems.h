@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -23,10 +26,19 @@ class PosedProblems {
  private:
   using Key = std::tuple<std::size_t, std::size_t, documents::Dimensions>;
 
+  using Round = std::tuple<std::array<bool, kBodyCount>, bool, std::size_t>;
+
   static Key KeyOf(const documents::ProblemChoice& choice);
   static bool Fits(const Key& key, const documents::SheetOptions& options);
+  static Round RoundOf(const documents::SheetOptions& options);
+  std::size_t DistinctCount(const documents::SheetOptions& options);
 
   std::set<Key> posed_;
+  // Counting takes longer than posing: each choice is counted once.
+  std::map<Round, std::size_t> distinctCounts_;
+  // The choice of the last problem, and how many of its round are posed.
+  std::optional<Round> current_;
+  std::size_t posedInRound_ = 0;
 };
 
 }  // namespace stereona::practice

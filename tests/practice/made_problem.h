@@ -13,8 +13,8 @@ namespace stereona::practice {
 // A problem as the sheets' problem maker would give it, with the values
 // chosen by the test: the texts given for the known slots, "" for the
 // unknown.
-inline documents::PracticeProblem MadeProblem(std::size_t body, std::size_t unknown,
-                                              const std::array<std::string, kMaxQuantities>& given) {
+inline documents::PracticeProblem MadeProblem(
+    std::size_t body, std::size_t unknown, const std::array<std::string, kMaxQuantities>& given) {
   documents::PracticeProblem problem;
   problem.body = body;
   problem.unknown = unknown;

@@ -61,28 +61,18 @@ TEST(PracticeTest, ScoreCountsProblemsSolvedAtTheFirstTry) {
     bool canHint;
   } steps[] = {
       {Step::New, 0, 0, 0, 0, false},  // left before any answer: not counted
-      {Step::NoNumber, 0, 0, 0, 0, false},
-      {Step::Almost, 0, 0, 0, 0, false},
+      {Step::NoNumber, 0, 0, 0, 0, false}, {Step::Almost, 0, 0, 0, 0, false},
       {Step::Hint, 0, 0, 0, 0, false},  // no hint before a wrong answer
-      {Step::Right, 1, 1, 1, 0, false},
-      {Step::Right, 1, 1, 1, 0, false},
-      {Step::New, 1, 1, 1, 0, false},
-      {Step::Wrong, 1, 2, 0, 0, true},
-      {Step::Hint, 1, 2, 0, 1, true},
-      {Step::Hint, 1, 2, 0, 2, false},
-      {Step::Right, 1, 2, 0, 2, false},
-      {Step::New, 1, 2, 0, 0, false},
-      {Step::Right, 2, 3, 1, 0, false},
-      {Step::New, 2, 3, 1, 0, false},
-      {Step::Right, 3, 4, 2, 0, false},
-      {Step::New, 3, 4, 2, 0, false},
+      {Step::Right, 1, 1, 1, 0, false},    {Step::Right, 1, 1, 1, 0, false},
+      {Step::New, 1, 1, 1, 0, false},      {Step::Wrong, 1, 2, 0, 0, true},
+      {Step::Hint, 1, 2, 0, 1, true},      {Step::Hint, 1, 2, 0, 2, false},
+      {Step::Right, 1, 2, 0, 2, false},    {Step::New, 1, 2, 0, 0, false},
+      {Step::Right, 2, 3, 1, 0, false},    {Step::New, 2, 3, 1, 0, false},
+      {Step::Right, 3, 4, 2, 0, false},    {Step::New, 3, 4, 2, 0, false},
       {Step::Solution, 3, 5, 0, 0, false},  // shown before a right answer: not solved
-      {Step::Right, 3, 5, 0, 0, false},
-      {Step::New, 3, 5, 0, 0, false},
-      {Step::Wrong, 3, 6, 0, 0, true},
-      {Step::Solution, 3, 6, 0, 0, false},
-      {Step::New, 3, 6, 0, 0, false},
-      {Step::Almost, 3, 6, 0, 0, false},
+      {Step::Right, 3, 5, 0, 0, false},    {Step::New, 3, 5, 0, 0, false},
+      {Step::Wrong, 3, 6, 0, 0, true},     {Step::Solution, 3, 6, 0, 0, false},
+      {Step::New, 3, 6, 0, 0, false},      {Step::Almost, 3, 6, 0, 0, false},
       {Step::Right, 4, 7, 1, 0, false},
   };
   Practice practice(ConeVolumes(), 7);
@@ -109,7 +99,8 @@ TEST(PracticeTest, HintsAreTheWorkingsFirstLinesWithoutTheResult) {
         "V = 22 * 7 * 6 * 6 / 21 = "}},
       {MadeProblem(5, 0, {"", "2", "3", "5"}), {"V = a * b * c", "V = 2 * 3 * 5"}},
       {MadeProblem(1, 1, {"462", "", "3", "2"}),
-       {"H = 3*V / (pi*(R1*R1 + R2*R2 +R1*R2))", "H = 3 * 7 * 462 / (22 * (3 * 3 + 2 * 2 + 3 * 2) "}},
+       {"H = 3*V / (pi*(R1*R1 + R2*R2 +R1*R2))",
+        "H = 3 * 7 * 462 / (22 * (3 * 3 + 2 * 2 + 3 * 2) "}},
   };
   for (const auto& row : rows) {
     const SolvedProblem solved = Solve(row.problem);
@@ -151,7 +142,8 @@ TEST(PracticeTest, ToWindowTypesTheKnownQuantities) {
 
 TEST(PracticeTest, SettingsFromTheWindowAndRefusedOnes) {
   const PracticeSettings defaults = DefaultSettings(4, 2);
-  EXPECT_EQ(defaults.bodies, (std::array<bool, kBodyCount>{false, false, false, false, true, false}));
+  EXPECT_EQ(defaults.bodies,
+            (std::array<bool, kBodyCount>{false, false, false, false, true, false}));
   EXPECT_TRUE(defaults.anyUnknown);
   EXPECT_EQ(defaults.range, 2U);
 

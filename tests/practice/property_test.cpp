@@ -60,7 +60,8 @@ TEST(PracticePropertyTest, ThousandRandomProblems) {
     EXPECT_NEAR(*ValueWithPi(problem, 22.0 / 7.0), value, 1e-12 * value) << sentence;
     if (!kBodies[problem.body].usesPi) continue;
     const double withSchoolPi = *ValueWithPi(problem, 3.14);
-    const Feedback almost = Judge(Typed(withSchoolPi, Places(withSchoolPi, 6, 0), mark), solved.key);
+    const Feedback almost =
+        Judge(Typed(withSchoolPi, Places(withSchoolPi, 6, 0), mark), solved.key);
     EXPECT_EQ(almost.kind, VerdictKind::Almost) << sentence;
     EXPECT_EQ(almost.message, kUsePiMessage) << sentence;
   }
@@ -75,8 +76,8 @@ TEST(PracticePropertyTest, ValueWithPiIsTheFormulaWithThatPi) {
     documents::PracticeProblem problem;
     double expected;
   } rows[] = {
-      {MadeProblem(0, 0, {"", "5", "5", ""}), pi * 5 * 5 * 5 / 3},       // cone V = pi H R² / 3
-      {MadeProblem(4, 1, {"792", "", "6", ""}), 792 / (pi * 6 * 6)},     // cylinder H = V / (pi R²)
+      {MadeProblem(0, 0, {"", "5", "5", ""}), pi * 5 * 5 * 5 / 3},    // cone V = pi H R² / 3
+      {MadeProblem(4, 1, {"792", "", "6", ""}), 792 / (pi * 6 * 6)},  // cylinder H = V / (pi R²)
       {MadeProblem(0, 2, {"264", "7", "", ""}), std::sqrt(3 * 264 / (pi * 7))},
       // truncated cone: R1² + R1 R2 + R2² = 3V / (pi H), R2 = 2
       {MadeProblem(1, 2, {"139", "7", "", "2"}),
