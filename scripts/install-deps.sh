@@ -31,7 +31,7 @@ declare -A sets=(
   # through its driver, under Xvfb; Firefox ESR over WebDriver BiDi, which
   # python3-websockets speaks), and what it prints read back with pdftotext.
   [web-tests]="@web libgtest-dev chromium chromium-driver python3-selenium poppler-utils
-               webkit2gtk-driver xvfb xauth firefox-esr python3-websockets"
+               webkit2gtk-driver xvfb firefox-esr python3-websockets"
   # npm, for the pinned axe-core the page's tests inject; asked for only where
   # there is none, since a Node.js from elsewhere brings its own npm, which
   # Debian's package would conflict with.
