@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
+#include <memory>
 
-#include "window/stereo_calc.h"
+#include "window/start_up.h"
 
 namespace stereona::window::testing {
 
@@ -19,9 +20,11 @@ using Texts = std::array<QString, 4>;
 // its last pixel column, and halfway between the caption's end and that.
 enum class BarSpot { FarRight, EmptyMiddle };
 
-// A shown window and the student's ways of using it: clicks, keys, typing.
+// The program's window, started as the program starts it, and the student's
+// ways of using it: clicks, keys, typing.
 class WindowTest : public ::testing::Test {
  protected:
+  WindowTest();
   void SetUp() override;
 
   template <typename Widget = QWidget>
@@ -52,7 +55,8 @@ class WindowTest : public ::testing::Test {
   // Selects a body and an unknown and types the known values (empty: skip).
   void Pose(int body, int unknown, const Texts& known);
 
-  StereoCalc window_;
+  std::unique_ptr<MainWindow> frame_;  // with the menu bar
+  StereoCalc& window_;                 // below it, with every control
 };
 
 }  // namespace stereona::window::testing
