@@ -32,8 +32,7 @@ TEST_F(WindowTest, WindowIsFixedCentredCaptionedAndHasItsIcon) {
   EXPECT_TRUE(frame.windowTitle().endsWith(" -  конус, цилиндър, пирамида и паралелепипед"));
   EXPECT_FALSE(frame.windowTitle().startsWith(" -"));  // a site address comes first
   EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
-  EXPECT_FALSE(frame.windowFlags() &
-               (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(frame.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
   EXPECT_TRUE(frame.windowFlags() & Qt::WindowCloseButtonHint);
   // Centred to the pixel: the gaps on either side differ by an odd size's one.
   const QRect on = frame.geometry();

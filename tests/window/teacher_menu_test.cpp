@@ -20,12 +20,14 @@
 #include <QTimer>
 
 #include "form/layout_table.h"
+#include "tests/window/window_fixture.h"
 #include "window/document_files.h"
-#include "window/main_window.h"
 #include "window/sheet_dialog.h"
 
-namespace stereona::window {
+namespace stereona::window::testing {
 namespace {
+
+using TeacherMenuTest = WindowTest;
 
 // Runs `answer` on the next modal dialog of type Dialog as soon as it shows.
 template <typename Dialog, typename Answer>
@@ -40,6 +42,24 @@ void AnswerNextDialog(Answer answer) {
   poll->start(10);
 }
 
+// Types the name into the file dialog's name box and accepts, as a user does:
+// selectFile() may be undone when the dialog's folder finishes loading.
+void TypeFileName(QFileDialog& files, const QString& name) {
+  files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+  static_cast<QDialog&>(files).accept();  // as its «Запис» button does
+}
+
+void WriteFile(const QString& name, const QByteArray& contents) {
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+  file.write(contents);
+}
+
+QByteArray ReadFile(const QString& name) {
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The text of the given pages of a PDF, through poppler's pdftotext.
 QString PdfText(const QString& pdf, int first, int last) {
   QProcess pdftotext;
@@ -50,13 +70,12 @@ QString PdfText(const QString& pdf, int first, int last) {
   return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
-TEST(TeacherMenuTest, MenuSitsAboveAnUnchangedClientArea) {
-  MainWindow window;
-  window.show();
-  const StereoCalc& calc = window.Calculator();
+TEST_F(TeacherMenuTest, MenuSitsAboveAnUnchangedClientArea) {
+  const MainWindow& window = *frame_;
+  const StereoCalc& calc = window_;
   EXPECT_EQ(calc.size(),
             QSize(form::Pixels(form::kClientWidthTwips), form::Pixels(form::kClientHeightTwips)));
-  EXPECT_EQ(calc.geometry().top(), window.MenuBar().geometry().bottom() + 1);
+  EXPECT_EQ(calc.geometry().top(), frame_->MenuBar().geometry().bottom() + 1);
   EXPECT_EQ(window.size(), QSize(calc.width(), calc.geometry().bottom() + 1));
 
   const std::vector<std::pair<const char*, QKeySequence>> shortcuts = {
@@ -73,10 +92,9 @@ TEST(TeacherMenuTest, MenuSitsAboveAnUnchangedClientArea) {
   }
 }
 
-TEST(TeacherMenuTest, SheetSavedAsPdfThroughTheMenuReadsBack) {
+TEST_F(TeacherMenuTest, SheetSavedAsPdfThroughTheMenuReadsBack) {
   QTemporaryDir folder;
-  MainWindow window;
-  window.show();
+  MainWindow& window = *frame_;
   window.findChild<QAction*>(QStringLiteral("PracticeSheets"))->trigger();
   auto* dialog = window.findChild<SheetDialog*>();
   ASSERT_NE(dialog, nullptr);
@@ -84,12 +102,7 @@ TEST(TeacherMenuTest, SheetSavedAsPdfThroughTheMenuReadsBack) {
   dialog->findChild<QSpinBox*>(QStringLiteral("SheetProblems"))->setValue(12);
   // A name without ".pdf" gets it.
   const QString chosen = folder.filePath(QStringLiteral("лист"));
-  AnswerNextDialog<QFileDialog>([&chosen](QFileDialog& files) {
-    // Typed into the name box, as a user does: selectFile() may be undone
-    // when the dialog's folder finishes loading.
-    files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen);
-    static_cast<QDialog&>(files).accept();  // as its «Запис» button does
-  });
+  AnswerNextDialog<QFileDialog>([&chosen](QFileDialog& files) { TypeFileName(files, chosen); });
   dialog->findChild<QPushButton*>(QStringLiteral("SheetSavePdf"))->click();
   dialog->close();
 
@@ -105,10 +118,9 @@ TEST(TeacherMenuTest, SheetSavedAsPdfThroughTheMenuReadsBack) {
       << laterPages.toStdString();
 }
 
-TEST(TeacherMenuTest, PrintingWithoutAPrinterSaysSoFromTheLoadedModule) {
+TEST_F(TeacherMenuTest, PrintingWithoutAPrinterSaysSoFromTheLoadedModule) {
   if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
-  MainWindow window;
-  window.show();
+  MainWindow& window = *frame_;
   QString said;
   AnswerNextDialog<QMessageBox>([&said](QMessageBox& box) {
     said = box.text();
@@ -119,15 +131,45 @@ TEST(TeacherMenuTest, PrintingWithoutAPrinterSaysSoFromTheLoadedModule) {
   EXPECT_TRUE(said.startsWith(QStringLiteral("Няма инсталиран принтер."))) << said.toStdString();
 }
 
-TEST(TeacherMenuTest, PdfThatCannotBeWrittenIsSaidAndLeavesNothing) {
+// A PDF written over an earlier file: the teacher is asked first, also when
+// ".pdf" is added to the name typed, and «Не» leads back to the file dialog.
+TEST_F(TeacherMenuTest, AnExistingPdfIsReplacedOnlyWhenTheTeacherSaysSo) {
+  for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    QTemporaryDir folder;
+    const QString earlier = folder.filePath(QStringLiteral("лист.pdf"));
+    WriteFile(earlier, "earlier sheet");
+    AnswerNextDialog<QFileDialog>([&folder](QFileDialog& files) {
+      TypeFileName(files, folder.filePath(QStringLiteral("лист")));
+    });
+    QString asked;
+    AnswerNextDialog<QMessageBox>([&asked, answer](QMessageBox& box) {
+      asked = box.text();
+      box.button(answer)->click();
+      // Back in the file dialog, the teacher gives up.
+      if (answer == QMessageBox::No)
+        AnswerNextDialog<QFileDialog>([](QFileDialog& files) { files.reject(); });
+    });
+    const QString saved = SavePdfAs(*frame_, QStringLiteral("<h1>Конус</h1>"), "лист");
+
+    EXPECT_TRUE(asked.contains(QDir::toNativeSeparators(earlier))) << asked.toStdString();
+    EXPECT_EQ(saved, answer == QMessageBox::Yes ? earlier : QString());
+    EXPECT_EQ(ReadFile(earlier).startsWith("%PDF"), answer == QMessageBox::Yes) << answer;
+  }
+}
+
+// A save that fails after the PDF is made leaves the earlier file as it was.
+// The name is at the file system's limit of 255 bytes: the file is there,
+// but no temporary file can be named beside it, whoever runs the test.
+TEST_F(TeacherMenuTest, APdfThatCannotBeWrittenIsSaidAndLeavesTheEarlierFile) {
   QTemporaryDir folder;
-  const QString missingFolder = folder.filePath(QStringLiteral("няма/решение.pdf"));
-  const QString error = WritePdf(QStringLiteral("<h1>Конус</h1>"), missingFolder);
+  const QString earlier = folder.filePath(QString(251, QLatin1Char('a')) + QStringLiteral(".pdf"));
+  WriteFile(earlier, "earlier sheet");
+  const QString error = WritePdf(QStringLiteral("<h1>Конус</h1>"), earlier);
   EXPECT_TRUE(error.startsWith(QStringLiteral("Файлът „"))) << error.toStdString();
   EXPECT_TRUE(error.contains(QStringLiteral("не може да бъде записан"))) << error.toStdString();
-  EXPECT_FALSE(QFile::exists(missingFolder));
+  EXPECT_EQ(ReadFile(earlier), "earlier sheet");
   EXPECT_EQ(WithPdfSuffix(QStringLiteral("лист.PDF")), QStringLiteral("лист.PDF"));
 }
 
 }  // namespace
-}  // namespace stereona::window
+}  // namespace stereona::window::testing
