@@ -4,19 +4,27 @@
 // written is said in Bulgarian.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "form/layout_table.h"
@@ -30,8 +38,9 @@ namespace {
 using TeacherMenuTest = WindowTest;
 
 // Runs `answer` on the next modal dialog of type Dialog as soon as it shows.
+// The waiting ends with the answer, or when the returned timer is deleted.
 template <typename Dialog, typename Answer>
-void AnswerNextDialog(Answer answer) {
+QTimer* AnswerNextDialog(Answer answer) {
   auto* poll = new QTimer;
   QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
     if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
@@ -40,6 +49,7 @@ void AnswerNextDialog(Answer answer) {
     }
   });
   poll->start(10);
+  return poll;
 }
 
 // Types the name into the file dialog's name box and accepts, as a user does:
@@ -169,6 +179,77 @@ TEST_F(TeacherMenuTest, APdfThatCannotBeWrittenIsSaidAndLeavesTheEarlierFile) {
   EXPECT_TRUE(error.contains(QStringLiteral("не може да бъде записан"))) << error.toStdString();
   EXPECT_EQ(ReadFile(earlier), "earlier sheet");
   EXPECT_EQ(WithPdfSuffix(QStringLiteral("лист.PDF")), QStringLiteral("лист.PDF"));
+}
+
+class SheetDialogTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    dialog_.show();
+  }
+  template <typename Widget>
+  Widget* Part(const char* name) {
+    auto* part = dialog_.findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(part, nullptr) << name;
+    return part;
+  }
+
+  SheetDialog dialog_{frame_.get()};
+};
+
+// A refused choice is said under the preview as an alert, named by what it
+// says (that a screen reader hears it appear, the AT-SPI test checks: the
+// offscreen platform has no screen reader to tell); the greyed commands say why.
+TEST_F(SheetDialogTest, ARefusedChoiceIsAnAlertAndTheGreyedCommandsSayWhy) {
+  const QString why = QStringLiteral("Изберете поне едно тяло.");
+  auto* refusal = Part<QLabel>("SheetRefusal");
+  const std::vector<QPushButton*> commands = {Part<QPushButton>("SheetPrint"),
+                                              Part<QPushButton>("SheetSavePdf")};
+  for (QCheckBox* body : dialog_.findChildren<QCheckBox*>(QRegularExpression("^SheetBody")))
+    body->setChecked(false);
+
+  const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(refusal);
+  EXPECT_TRUE(refusal->isVisible());
+  EXPECT_EQ(face->role(), QAccessible::AlertMessage);
+  EXPECT_EQ(face->text(QAccessible::Name).toStdString(), why.toStdString());
+  for (const QPushButton* command : commands) {
+    EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
+    EXPECT_EQ(command->accessibleDescription().toStdString(), why.toStdString())
+        << command->objectName().toStdString();
+  }
+
+  Part<QCheckBox>("SheetBody0")->setChecked(true);
+  EXPECT_FALSE(refusal->isVisible());
+  for (const QPushButton* command : commands) {
+    EXPECT_TRUE(command->isEnabled() && command->accessibleDescription().isEmpty())
+        << command->objectName().toStdString();
+  }
+}
+
+// A number typed into a spin box makes the sheet once, when it is finished,
+// and its Enter presses no button of the dialog.
+TEST_F(SheetDialogTest, ATypedNumberMakesTheSheetOnceWhenFinished) {
+  auto* number = Part<QSpinBox>("SheetNumber");
+  auto* preview = Part<QTextBrowser>("SheetPreview");
+  QSignalSpy made(preview, &QTextEdit::textChanged);
+  number->setValue(1);
+  const auto once = made.count();
+  ASSERT_GT(once, 0);
+  made.clear();
+
+  bool opened = false;
+  const QPointer<QTimer> anyDialog =
+      AnswerNextDialog<QDialog>([&opened](QDialog& opened_) { opened = true, opened_.reject(); });
+  number->setFocus();
+  QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(number, QStringLiteral("2025"));
+  EXPECT_EQ(made.count(), 0);
+  QTest::keyClick(number, Qt::Key_Return);
+  EXPECT_EQ(made.count(), once);
+  EXPECT_TRUE(preview->toPlainText().contains(QStringLiteral("№ 2025")));
+  QTest::qWait(50);
+  EXPECT_FALSE(opened);
+  delete anyDialog.data();
 }
 
 }  // namespace
