@@ -37,28 +37,6 @@ namespace {
 
 using TeacherMenuTest = WindowTest;
 
-// Runs `answer` on the next modal dialog of type Dialog as soon as it shows.
-// The waiting ends with the answer, or when the returned timer is deleted.
-template <typename Dialog, typename Answer>
-QTimer* AnswerNextDialog(Answer answer) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-      poll->deleteLater();
-      answer(*dialog);
-    }
-  });
-  poll->start(10);
-  return poll;
-}
-
-// Types the name into the file dialog's name box and accepts, as a user does:
-// selectFile() may be undone when the dialog's folder finishes loading.
-void TypeFileName(QFileDialog& files, const QString& name) {
-  files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
-  static_cast<QDialog&>(files).accept();  // as its «Запис» button does
-}
-
 void WriteFile(const QString& name, const QByteArray& contents) {
   QFile file(name);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();

@@ -8,6 +8,11 @@
 
 namespace stereona::window::testing {
 
+void TypeFileName(QFileDialog& files, const QString& name) {
+  files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+  static_cast<QDialog&>(files).accept();  // as its «Запис» button does
+}
+
 WindowTest::WindowTest() : frame_(StartMainWindow(*qApp)), window_(frame_->Calculator()) {}
 
 void WindowTest::SetUp() { ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get())); }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -15,6 +18,25 @@
 namespace stereona::window::testing {
 
 using Texts = std::array<QString, 4>;
+
+// Runs `answer` on the next modal dialog of type Dialog as soon as it shows.
+// The waiting ends with the answer, or when the returned timer is deleted.
+template <typename Dialog, typename Answer>
+QTimer* AnswerNextDialog(Answer answer) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+      poll->deleteLater();
+      answer(*dialog);
+    }
+  });
+  poll->start(10);
+  return poll;
+}
+
+// Types the name into the file dialog's name box and accepts, as a user does:
+// selectFile() may be undone when the dialog's folder finishes loading.
+void TypeFileName(QFileDialog& files, const QString& name);
 
 // Places on an option button's bar that Qt's own radio button would ignore:
 // its last pixel column, and halfway between the caption's end and that.
