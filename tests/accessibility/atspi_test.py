@@ -388,13 +388,50 @@ class MenuThroughActions(ProgramTest):
         self.assertEqual([a.name for a in self.items(self.menu("Файл"))], self.FILE_ITEMS)
         self.assertEqual([a.name for a in self.items(self.menu("Помощ"))], ["За Стереона"])
 
-    def test_the_practice_sheets_open_from_the_menu_with_every_option_named(self):
+    def open_sheets(self):
         sheets = next(a for a in self.items(self.menu("Файл"))
                       if a.name == "Листове за упражнения…")
         do_action(sheets, "Press")
-        dialog = wait_for("the practice sheet dialog", lambda: next(
+        return wait_for("the practice sheet dialog", lambda: next(
             (a for a in self.program.app if a is not None and
-             a.name == "Листове за упражнения"), None))
+             a.name == "Листове за упражнения" and showing(a)), None))
+
+    def close_sheets(self, dialog):
+        close = pyatspi.findDescendant(dialog, lambda a: a.name == "Затвори")
+        do_action(close, "Press")
+        wait_for("the dialog to close", lambda: not any(
+            a is not None and a.name == "Листове за упражнения" and showing(a)
+            for a in self.program.app))
+
+    def test_a_refused_choice_is_an_alert_heard_as_it_appears(self):
+        dialog = self.open_sheets()
+        why = "Изберете поне едно тяло."
+        heard = []
+        listener = Atspi.EventListener.new(lambda event: heard.append(
+            (event.source.getRole(), event.source.name, event.detail1)))
+        listener.register("object:state-changed:showing")
+
+        def alert_heard():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return (pyatspi.ROLE_ALERT, why, 1) in heard
+
+        bodies = [pyatspi.findDescendant(dialog, lambda a, name=name: a.name == name and
+                                         a.getRole() == pyatspi.ROLE_CHECK_BOX)
+                  for name in [body[0].upper() + body[1:] for body in BODIES]]
+        for body in bodies:
+            if checked(body):
+                do_action(body, "Toggle")
+        wait_for("the refusal heard as an alert", alert_heard)
+        listener.deregister("object:state-changed:showing")
+        for name in ["Печат…", "Запиши като PDF…"]:
+            command = pyatspi.findDescendant(dialog, lambda a, name=name: a.name == name)
+            self.assertFalse(enabled(command), name)
+            self.assertEqual(command.description, why, name)
+        self.close_sheets(dialog)
+
+    def test_the_practice_sheets_open_from_the_menu_with_every_option_named(self):
+        dialog = self.open_sheets()
         named = {a.name for a in pyatspi.findAllDescendants(dialog, lambda a: a.getRole() in (
             pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO_BOX,
             pyatspi.ROLE_PUSH_BUTTON))}
@@ -407,11 +444,7 @@ class MenuThroughActions(ProgramTest):
                   if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
                   for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
         self.assertEqual(labels, ["Диапазон:"])
-        close = pyatspi.findDescendant(dialog, lambda a: a.name == "Затвори")
-        do_action(close, "Press")
-        wait_for("the dialog to close", lambda: not any(
-            a is not None and a.name == "Листове за упражнения" and showing(a)
-            for a in self.program.app))
+        self.close_sheets(dialog)
 
 
 if __name__ == "__main__":
