@@ -37,7 +37,8 @@ TEST_F(WindowTest, ADecimalTypedWithACommaGivesItsGoldenTextInTheDesktopsMark) {
   Click(Command(0));
   EXPECT_EQ(Output().toStdString(),
             InDesktopMark(GoldenOutput("truncated_cone_volume_decimal_comma")).toStdString())
-      << "under " << std::setlocale(LC_NUMERIC, nullptr);
+      << "the C library runs under " << std::setlocale(LC_NUMERIC, nullptr)
+      << " (scripts/install-deps.sh tests makes bg_BG.UTF-8)";
 }
 
 TEST_F(WindowTest, ValuesTypedForTheConeAreReadAsTheSlotsOfTheNextBody) {
