@@ -1,7 +1,8 @@
 // The menu above the window and what it prints: the window's client area
 // is untouched, a practice sheet goes to PDF through the real menu action
-// and file dialog and reads back with pdftotext, and a PDF that cannot be
-// written is said in Bulgarian.
+// and file dialog and reads back with pdftotext, an earlier file is replaced
+// only when the teacher says so and survives a save that fails; and the
+// practice sheet dialog, its refusal and its spin boxes.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -216,8 +217,10 @@ TEST_F(SheetDialogTest, ATypedNumberMakesTheSheetOnceWhenFinished) {
   made.clear();
 
   bool opened = false;
-  const QPointer<QTimer> anyDialog =
-      AnswerNextDialog<QDialog>([&opened](QDialog& opened_) { opened = true, opened_.reject(); });
+  const QPointer<QTimer> anyDialog = AnswerNextDialog<QDialog>([&opened](QDialog& dialog) {
+    opened = true;
+    dialog.reject();
+  });
   number->setFocus();
   QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(number, QStringLiteral("2025"));
