@@ -14,6 +14,7 @@
 #include "tests/window/window_fixture.h"
 #include "window/document_files.h"
 #include "window/fault_message.h"
+#include "window/qt_translation.h"
 
 // Qt's own texts in the window (context menus, the fault message's button)
 // are in Bulgarian like the rest of it.
@@ -33,7 +34,16 @@ QStringList MenuTexts(QWidget& box) {
   return texts;
 }
 
-using QtBulgarian = WindowTest;  // started as the program starts, Qt's texts and all
+// The window started as the program starts it, which installs Qt's texts;
+// the file must be there for the program to find (Debian qt6-translations-l10n).
+class QtBulgarian : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(QtBulgarianOnDemand(QtTranslationsDirectory()).isEmpty())
+        << "qtbase_bg.qm missing from " << QtTranslationsDirectory().toStdString();
+    WindowTest::SetUp();
+  }
+};
 
 TEST_F(QtBulgarian, ContextMenusOfTheInputsAndTheOutputBoxAreBulgarian) {
   const QRegularExpression bulgarian(QStringLiteral("^[А-Яа-я ]+$"));
