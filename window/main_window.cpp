@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "documents/solution_document.h"
+#include "form/control_arrays.h"
 #include "qt_bridge/qt_text.h"
 #include "window/centre_on_screen.h"
 #include "window/document_files.h"
@@ -39,6 +40,12 @@ QMenuBar* MenuBarInWindow(QWidget* window) {
   return new QMenuBar(window);
 }
 
+// The solution document of the form's last calculation, as its window shows it.
+QString SolutionDocumentOf(const form::Form& form) {
+  return ToQString(documents::SolutionDocument(form::kLayout[form::kLabel1[0]].text, form.Solved(),
+                                               form.State(form::kOutputBox).text));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -57,7 +64,7 @@ MainWindow::MainWindow(QWidget* parent)
   BuildMenus();
   setFixedSize(calc_->width(), calc_->height() + menuBar_->sizeHint().height());
   CentreOnScreen(*this);  // like the window alone
-  calc_->setFocus();
+  calc_->FocusFirstControl();
 }
 
 void MainWindow::BuildMenus() {
@@ -87,13 +94,10 @@ void MainWindow::BuildMenus() {
           &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
-void MainWindow::PrintSolution() {
-  PrintWithPreview(*this, ToQString(documents::SolutionDocument(calc_->Form())));
-}
+void MainWindow::PrintSolution() { PrintWithPreview(*this, SolutionDocumentOf(calc_->Form())); }
 
 void MainWindow::SaveSolutionAsPdf() {
-  SavePdfAs(*this, ToQString(documents::SolutionDocument(calc_->Form())),
-            QStringLiteral("решение"));
+  SavePdfAs(*this, SolutionDocumentOf(calc_->Form()), QStringLiteral("решение"));
 }
 
 void MainWindow::OpenPracticeSheets() {
