@@ -35,6 +35,6 @@ node build-wasm/bench/sheet_loop.js
 node build-wasm/bench/practice_loop.js
 
 echo
-echo "the page in headless Chromium from file://, desktop and emulated phone:"
+echo "the page in Chromium, WebKit and Firefox, from file:// and the worker's cache, desktop and phone:"
 cmake --build build-wasm --parallel "$(nproc)" --target stereona_page >/dev/null
 /usr/bin/python3 bench/page_ready.py --runs "${PAGE_RUNS:-15}" build-wasm/web/stereona.html

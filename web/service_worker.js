@@ -37,7 +37,6 @@ self.addEventListener('activate', (event) => {
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   // The cache first; what it does not hold comes from the network as usual.
-  event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+  event.respondWith(caches.match(event.request, { cacheName: CACHE, ignoreSearch: true })
     .then((cached) => cached || fetch(event.request)));
 });

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -47,6 +48,13 @@ PrintModuleFunction LoadPrintModule(QString& error) {
   return nullptr;
 }
 
+bool MayReplace(QWidget& parent, const QString& title, const QString& fileName) {
+  const QString question = QStringLiteral("Файлът „%1“ вече съществува.\nДа бъде ли заменен?")
+                               .arg(QDir::toNativeSeparators(fileName));
+  return QMessageBox::warning(&parent, title, question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace
 
 QString WithPdfSuffix(const QString& fileName) {
@@ -74,14 +82,21 @@ QString WritePdf(const QString& html, const QString& fileName) {
 }
 
 QString SavePdfAs(QWidget& parent, const QString& html, const QString& suggestedName) {
-  const QString chosen = QFileDialog::getSaveFileName(
-      &parent, QStringLiteral("Запис като PDF"), QDir::home().filePath(suggestedName + kPdfSuffix),
-      QStringLiteral("Документ PDF (*.pdf)"));
-  if (chosen.isEmpty()) return {};
-  QString fileName = WithPdfSuffix(chosen);
+  const QString title = QStringLiteral("Запис като PDF");
+  QString fileName = QDir::home().filePath(suggestedName + kPdfSuffix);
+  // The file dialog would ask about the name as typed, before ".pdf" is
+  // added; the question is asked here about the file that will be written.
+  // «Не» leads back to the dialog, as the dialog's own question does.
+  do {
+    const QString chosen = QFileDialog::getSaveFileName(&parent, title, fileName,
+                                                        QStringLiteral("Документ PDF (*.pdf)"),
+                                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) return {};
+    fileName = WithPdfSuffix(chosen);
+  } while (QFileInfo::exists(fileName) && !MayReplace(parent, title, fileName));
   const QString error = WritePdf(html, fileName);
   if (!error.isEmpty()) {
-    QMessageBox::warning(&parent, QStringLiteral("Запис като PDF"), error);
+    QMessageBox::warning(&parent, title, error);
     return {};
   }
   return fileName;

@@ -15,7 +15,8 @@ QString WithPdfSuffix(const QString& fileName);
 QString WritePdf(const QString& html, const QString& fileName);
 
 // Asks for a file name (with ".pdf" added) and writes the PDF there, or says
-// why it could not. Returns the file written, or an empty name.
+// why it could not. An existing file is replaced only when the user says so.
+// Returns the file written, or an empty name.
 QString SavePdfAs(QWidget& parent, const QString& html, const QString& suggestedName);
 
 // Opens the print preview with the printer dialog, or says that there is no

@@ -1,45 +1,11 @@
 #include <QApplication>
-#include <QLocale>
 
-#include "window/accessible_window.h"
-#include "window/decimal_separator.h"
-#include "window/main_window.h"
-#include "window/qt_translation.h"
-#include "window/window_font.h"
-
-namespace {
-
-// Sets the desktop's font back as the application's after the window is
-// built with its own (see main), and has every widget made meanwhile
-// resolve its font again: one that follows the application's font, such as
-// a menu or a dialog, takes the desktop's as it would have; the window and
-// its controls keep the window's font. QGuiApplication's setter, because
-// QApplication's would also drop the fonts a desktop theme gives to widget
-// classes.
-void RestoreApplicationFont(const QFont& desktopFont) {
-  QGuiApplication::setFont(desktopFont);
-  QEvent fontChange(QEvent::ApplicationFontChange);
-  for (QWidget* widget : QApplication::allWidgets()) {
-    QCoreApplication::sendEvent(widget, &fontChange);
-  }
-}
-
-}  // namespace
+#include "window/start_up.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Lets Wayland desktops match the window to its launcher and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(STEREONA_APP_ID));
-  stereona::window::UseQtBulgarian(application);
-  stereona::window::PresentMainWindowAsWindow();
-  stereona::window::UseDecimalSeparatorOf(QLocale::system());
-  // Qt lays out each new text box once in the application's font before the
-  // box takes the window's; with the desktop's font as the application's,
-  // that alone would load a second font at start-up.
-  const QFont desktopFont = QGuiApplication::font();
-  QGuiApplication::setFont(stereona::window::WindowFont().resolve(desktopFont));
-  stereona::window::MainWindow window;
-  RestoreApplicationFont(desktopFont);
-  window.show();
+  const auto window = stereona::window::StartMainWindow(application);
   return QApplication::exec();
 }

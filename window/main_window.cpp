@@ -64,7 +64,7 @@ MainWindow::MainWindow(QWidget* parent)
   BuildMenus();
   setFixedSize(calc_->width(), calc_->height() + menuBar_->sizeHint().height());
   CentreOnScreen(*this);  // like the window alone
-  calc_->setFocus();
+  calc_->FocusFirstControl();
 }
 
 void MainWindow::BuildMenus() {

@@ -42,6 +42,7 @@ const QTranslator& QtBulgarianOnDemand::Texts() const {
 }
 
 void UseQtBulgarian(QCoreApplication& application) {
+  if (application.findChild<QtBulgarianOnDemand*>(QString(), Qt::FindDirectChildrenOnly)) return;
   auto* translator = new QtBulgarianOnDemand(QtTranslationsDirectory(), &application);
   if (!translator->isEmpty()) {
     // Qt asks a new translator which way the language runs; Bulgarian runs

@@ -39,7 +39,8 @@ class QtBulgarianOnDemand : public QTranslator {
 };
 
 // The whole interface is Bulgarian, so Qt's texts are too, whatever the
-// user's locale. Without the translation Qt keeps its English texts.
+// user's locale. Without the translation Qt keeps its English texts. Once
+// installed, it stays: a second call adds nothing.
 void UseQtBulgarian(QCoreApplication& application);
 
 }  // namespace stereona::window

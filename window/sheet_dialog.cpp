@@ -6,7 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextBrowser>
@@ -17,6 +17,7 @@
 #include "documents/practice_sheet.h"
 #include "documents/sentences.h"
 #include "qt_bridge/qt_text.h"
+#include "window/alert_label.h"
 #include "window/document_files.h"
 
 namespace stereona::window {
@@ -24,11 +25,27 @@ namespace {
 
 constexpr const documents::SheetCaptions& kCaptions = documents::kSheetCaptions;
 
+// A number box whose Enter takes the typed number and ends there: QSpinBox
+// passes it on, and the dialog would press its default button, «Печат…».
+class NumberBox : public QSpinBox {
+ public:
+  using QSpinBox::QSpinBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QSpinBox::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+  }
+};
+
 QSpinBox* SpinBox(QWidget& parent, const QString& name, int minimum, int maximum, int value) {
-  auto* box = new QSpinBox(&parent);
+  auto* box = new NumberBox(&parent);
   box->setRange(minimum, maximum);
   box->setValue(value);
   box->setAccessibleName(name);
+  // A typed number is one value, taken when it is finished (Enter, or the
+  // focus leaves): the sheet is not made again for every digit.
+  box->setKeyboardTracking(false);
   return box;
 }
 
@@ -100,9 +117,8 @@ void SheetDialog::BuildOptions() {
   preview_ = new QTextBrowser(this);
   preview_->setObjectName(QStringLiteral("SheetPreview"));
   preview_->setAccessibleName(QStringLiteral("Преглед на листа"));
-  refusal_ = new QLabel(this);
+  refusal_ = new AlertLabel(this);
   refusal_->setObjectName(QStringLiteral("SheetRefusal"));
-  refusal_->setAccessibleName(QStringLiteral("Грешка в избора"));
   auto* shown = new QVBoxLayout;
   shown->addWidget(preview_);
   shown->addWidget(refusal_);
@@ -140,16 +156,20 @@ documents::SheetOptions SheetDialog::Options() const {
 }
 
 void SheetDialog::ShowSheet() {
+  QString refused;
   try {
     html_ = ToQString(documents::PracticeSheet(Options()));
-    refusal_->clear();
-  } catch (const documents::SheetOptionsError& refused) {
+  } catch (const documents::SheetOptionsError& error) {
     html_.clear();
-    refusal_->setText(ToQString(refused.what()));
+    refused = ToQString(error.what());
   }
   preview_->setHtml(html_);
-  print_->setEnabled(!html_.isEmpty());
-  savePdf_->setEnabled(!html_.isEmpty());
+  refusal_->Say(refused);
+  // A greyed command says why it cannot be used.
+  for (QPushButton* command : {print_, savePdf_}) {
+    command->setEnabled(refused.isEmpty());
+    command->setAccessibleDescription(refused);
+  }
 }
 
 void SheetDialog::Print() { PrintWithPreview(*this, html_); }

@@ -8,17 +8,18 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTextBrowser;
 
 namespace stereona::window {
 
+class AlertLabel;
+
 // «Листове за упражнения»: the options of a practice sheet, the sheet as it
 // will print, and print or save as PDF. Every bound is in the controls, so
-// that no option out of range can be entered; the only options the sheet
-// refuses (no body chosen) are said under the preview.
+// that no option out of range can be entered; options the sheet refuses
+// anyway are said under the preview, as an alert.
 class SheetDialog : public QDialog {
   Q_OBJECT
 
@@ -40,7 +41,7 @@ class SheetDialog : public QDialog {
   QSpinBox* number_ = nullptr;
   QSpinBox* variants_ = nullptr;
   QTextBrowser* preview_ = nullptr;
-  QLabel* refusal_ = nullptr;
+  AlertLabel* refusal_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* savePdf_ = nullptr;
   QString html_;  // the sheet as shown, or empty when the options are refused

@@ -61,8 +61,10 @@ StereoCalc::StereoCalc(QWidget* parent) : QWidget(parent) {
     form_.ReportAll();
     form_.Form_Load();
   });
-  widgets_[form::kCommand1[0]]->setFocus();  // first in the tab order
+  FocusFirstControl();
 }
+
+void StereoCalc::FocusFirstControl() { widgets_[form::kCommand1[0]]->setFocus(); }
 
 void StereoCalc::SetUpWindow() {
   setObjectName(ToQString(form::kFormName));

@@ -25,6 +25,11 @@ class StereoCalc : public QWidget, private form::FormListener {
 
   form::Form& Form() noexcept { return form_; }
 
+  // Gives the keyboard focus to «Изчисли», the first control in the tab
+  // order, where Enter calculates. Qt clears the focus inside a window that
+  // is placed into another, so the window that takes this one in calls it.
+  void FocusFirstControl();
+
  private:
   void SetUpWindow();
   void ConnectActions();

@@ -1,11 +1,13 @@
 """The window as a screen reader such as Orca sees it, over AT-SPI.
 
 Started by run-atspi-test.sh inside a private D-Bus session on Xvfb:
-    atspi_test.py PROGRAM GOLDEN_DIR
+    atspi_test.py PROGRAM GOLDEN_DIR LOCALE
+The program runs under LOCALE (C.UTF-8, or a Bulgarian pupil's bg_BG.UTF-8).
 Each test class starts the program afresh and ends it. Every wait is bounded,
 so a program that never appears or never answers fails instead of hanging.
 """
 
+import locale
 import os
 import re
 import subprocess
@@ -18,6 +20,10 @@ from gi.repository import Atspi, GLib
 
 PROGRAM = sys.argv[1]
 GOLDEN_DIR = sys.argv[2]
+LOCALE = sys.argv[3]
+# The decimal mark of the program's locale, from the C library's own data.
+locale.setlocale(locale.LC_NUMERIC, LOCALE)
+DECIMAL_MARK = locale.localeconv()["decimal_point"]
 WAIT_SECONDS = 15
 
 # A D-Bus call to a program that stopped answering fails after 5 s instead
@@ -70,10 +76,12 @@ def do_action(accessible, name):
 
 
 def golden_case(name):
-    """The steps of a golden case and the lines its output box must hold."""
+    """The steps of a golden case and the lines its output box must hold, their
+    numbers written in the locale's decimal mark."""
     with open(os.path.join(GOLDEN_DIR, name + ".golden"), encoding="utf-8", newline="") as file:
         script, expected = file.read().split("---\n", 1)
     steps = [line for line in script.splitlines() if line and not line.startswith("#")]
+    expected = re.sub(r"(?<=\d)\.(?=\d)", DECIMAL_MARK, expected)
     return steps, expected.split("\r\n")[:-1]
 
 
@@ -82,7 +90,7 @@ class Program:
 
     def __init__(self):
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANGUAGE="en")
+                           QT_QPA_PLATFORM="xcb", LC_ALL=LOCALE, LANGUAGE="en")
         self.process = subprocess.Popen([PROGRAM], env=environment)
         self.app = wait_for("the program on the AT-SPI desktop", self._find_app)
         # Always ask the program: a cached name or state would hide a change.
@@ -233,6 +241,29 @@ class WindowAsFound(ProgramTest):
         self.assertTrue(checked(self.program.shown(pyatspi.ROLE_RADIO_BUTTON, "V")))
 
 
+class StartingWithTheKeyboard(ProgramTest):
+    """A pupil who presses Enter first: the focus is on «Изчисли»."""
+
+    def test_calculate_has_the_focus_and_enter_calculates(self):
+        # A desktop's window manager activates a new window; Xvfb has none,
+        # and Qt activates a window that is clicked. The caption «Стереона»
+        # takes no focus itself.
+        caption = self.program.shown(pyatspi.ROLE_LABEL, "Стереона").queryComponent()
+        x, y, width, height = caption.getExtents(pyatspi.DESKTOP_COORDS)
+        Atspi.generate_mouse_event(x + width // 2, y + height // 2, "b1c")
+        # The controls of the client area; Qt also marks the range list's
+        # current item focused, whether the list has the focus or not.
+        focused = wait_for("a focused control", lambda: [
+            (a.getRole(), a.name) for a in self.program.client_area()
+            if a is not None and a.getState().contains(pyatspi.STATE_FOCUSED)])
+        self.assertEqual(focused, [(pyatspi.ROLE_PUSH_BUTTON, "Изчисли")])
+        before = self.program.output_text()
+        Atspi.generate_keyboard_event(0xFF0D, None, Atspi.KeySynthType.SYM)  # Return
+        wait_for("the solution", lambda: self.program.output_text() != before)
+        self.assertTrue(self.program.output_text().startswith("V = pi*H*R*R/3"),
+                        self.program.output_text()[:200])
+
+
 class ChoosingThroughActions(ProgramTest):
     """Bodies and unknowns chosen through the Action interface."""
 
@@ -305,7 +336,8 @@ class CalculatingThroughActions(ProgramTest):
         return expected
 
     def test_the_whole_solution_is_read_line_by_line(self):
-        for name in ["parallelepiped_volume", "cone_volume", "truncated_cone_radius1"]:
+        for name in ["parallelepiped_volume", "cone_volume", "truncated_cone_radius1",
+                     "truncated_cone_volume_decimal_comma"]:
             with self.subTest(golden=name):
                 expected = self.run_golden(name)
                 self.assertEqual(self.program.lines(), expected)
@@ -356,13 +388,50 @@ class MenuThroughActions(ProgramTest):
         self.assertEqual([a.name for a in self.items(self.menu("Файл"))], self.FILE_ITEMS)
         self.assertEqual([a.name for a in self.items(self.menu("Помощ"))], ["За Стереона"])
 
-    def test_the_practice_sheets_open_from_the_menu_with_every_option_named(self):
+    def open_sheets(self):
         sheets = next(a for a in self.items(self.menu("Файл"))
                       if a.name == "Листове за упражнения…")
         do_action(sheets, "Press")
-        dialog = wait_for("the practice sheet dialog", lambda: next(
+        return wait_for("the practice sheet dialog", lambda: next(
             (a for a in self.program.app if a is not None and
-             a.name == "Листове за упражнения"), None))
+             a.name == "Листове за упражнения" and showing(a)), None))
+
+    def close_sheets(self, dialog):
+        close = pyatspi.findDescendant(dialog, lambda a: a.name == "Затвори")
+        do_action(close, "Press")
+        wait_for("the dialog to close", lambda: not any(
+            a is not None and a.name == "Листове за упражнения" and showing(a)
+            for a in self.program.app))
+
+    def test_a_refused_choice_is_an_alert_heard_as_it_appears(self):
+        dialog = self.open_sheets()
+        why = "Изберете поне едно тяло."
+        heard = []
+        listener = Atspi.EventListener.new(lambda event: heard.append(
+            (event.source.getRole(), event.source.name, event.detail1)))
+        listener.register("object:state-changed:showing")
+
+        def alert_heard():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return (pyatspi.ROLE_ALERT, why, 1) in heard
+
+        bodies = [pyatspi.findDescendant(dialog, lambda a, name=name: a.name == name and
+                                         a.getRole() == pyatspi.ROLE_CHECK_BOX)
+                  for name in [body[0].upper() + body[1:] for body in BODIES]]
+        for body in bodies:
+            if checked(body):
+                do_action(body, "Toggle")
+        wait_for("the refusal heard as an alert", alert_heard)
+        listener.deregister("object:state-changed:showing")
+        for name in ["Печат…", "Запиши като PDF…"]:
+            command = pyatspi.findDescendant(dialog, lambda a, name=name: a.name == name)
+            self.assertFalse(enabled(command), name)
+            self.assertEqual(command.description, why, name)
+        self.close_sheets(dialog)
+
+    def test_the_practice_sheets_open_from_the_menu_with_every_option_named(self):
+        dialog = self.open_sheets()
         named = {a.name for a in pyatspi.findAllDescendants(dialog, lambda a: a.getRole() in (
             pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO_BOX,
             pyatspi.ROLE_PUSH_BUTTON))}
@@ -375,11 +444,7 @@ class MenuThroughActions(ProgramTest):
                   if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
                   for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
         self.assertEqual(labels, ["Диапазон:"])
-        close = pyatspi.findDescendant(dialog, lambda a: a.name == "Затвори")
-        do_action(close, "Press")
-        wait_for("the dialog to close", lambda: not any(
-            a is not None and a.name == "Листове за упражнения" and showing(a)
-            for a in self.program.app))
+        self.close_sheets(dialog)
 
 
 if __name__ == "__main__":

@@ -3,11 +3,12 @@
 # session (which starts the accessibility bus and its registry on demand),
 # and the program with Qt's AT-SPI bridge switched on. Exits 77, which CTest reports as
 # skipped, where the AT-SPI client or its services are not installed.
-# Usage: run-atspi-test.sh PROGRAM GOLDEN_DIR
+# Usage: run-atspi-test.sh PROGRAM GOLDEN_DIR LOCALE
 set -euo pipefail
 here=$(dirname "$0")
 program=$1
 golden_dir=$2
+program_locale=$3
 
 skip() {
   echo "SKIPPED: $1 (scripts/install-deps.sh tests installs it)"
@@ -46,4 +47,4 @@ export DISPLAY=":$(cat "$display_file")"
 
 # Every wait inside the test is bounded too; this bounds the whole run, a
 # bus that never answers included.
-timeout --kill-after=10 150 dbus-run-session -- "$python" -W ignore::DeprecationWarning "$here/atspi_test.py" "$program" "$golden_dir"
+timeout --kill-after=10 150 dbus-run-session -- "$python" -W ignore::DeprecationWarning "$here/atspi_test.py" "$program" "$golden_dir" "$program_locale"

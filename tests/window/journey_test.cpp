@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -13,7 +12,6 @@
 #include "qt_bridge/qt_text.h"
 #include "solvers/frustum.h"
 #include "tests/window/window_fixture.h"
-#include "window/decimal_separator.h"
 #include "window/fault_message.h"
 
 // What a student does from start to solution, through clicks and keys only.
@@ -98,15 +96,6 @@ TEST_F(WindowTest, AFaultIsReportedAndTheWindowGoesOn) {
   Type(2, "6");
   Click(Command(0));
   EXPECT_TRUE(Output().endsWith(" = 264\n\n")) << Output().toStdString();
-}
-
-TEST_F(WindowTest, NumbersFollowTheRegionalSeparatorWhileInputIsReadWithAPoint) {
-  UseDecimalSeparatorOf(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
-  Pose(0, 0, {"", "1.5", "2", ""});
-  Click(Command(0));
-  UseDecimalSeparatorOf(QLocale::c());
-  EXPECT_TRUE(Output().contains("V = 22 * 1,5 * 2 * 2 / 21 = 132 / 21 = 6,28571428571429"))
-      << Output().toStdString();
 }
 
 // Whatever lands in an input, calculating ends in a solution, a message, a

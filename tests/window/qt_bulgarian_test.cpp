@@ -1,15 +1,18 @@
 #include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <memory>
 
 #include "tests/window/window_fixture.h"
+#include "window/document_files.h"
 #include "window/fault_message.h"
 #include "window/qt_translation.h"
 
@@ -31,17 +34,15 @@ QStringList MenuTexts(QWidget& box) {
   return texts;
 }
 
+// The window started as the program starts it, which installs Qt's texts;
+// the file must be there for the program to find (Debian qt6-translations-l10n).
 class QtBulgarian : public WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(translator_.isEmpty())
+    ASSERT_FALSE(QtBulgarianOnDemand(QtTranslationsDirectory()).isEmpty())
         << "qtbase_bg.qm missing from " << QtTranslationsDirectory().toStdString();
-    QCoreApplication::installTranslator(&translator_);
     WindowTest::SetUp();
   }
-  void TearDown() override { QCoreApplication::removeTranslator(&translator_); }
-
-  QtBulgarianOnDemand translator_{QtTranslationsDirectory()};
 };
 
 TEST_F(QtBulgarian, ContextMenusOfTheInputsAndTheOutputBoxAreBulgarian) {
@@ -65,14 +66,37 @@ TEST_F(QtBulgarian, TheFaultMessageButtonIsBulgarian) {
   box->close();
 }
 
-TEST_F(WindowTest, WithoutTheTranslationQtKeepsItsEnglishTexts) {
-  const QTemporaryDir empty;
-  QTranslator translator;
-  EXPECT_FALSE(LoadQtBulgarian(translator, empty.path()));
-  // What the program installs: a translator that is empty and gives nothing.
-  const QtBulgarianOnDemand onDemand(empty.path());
-  EXPECT_TRUE(onDemand.isEmpty());
-  EXPECT_TRUE(onDemand.translate("QLineEdit", "&Undo", nullptr, -1).isEmpty());
+// The file dialog and the question before a file is replaced, as a teacher
+// saving a PDF sees them: every caption and button in Bulgarian.
+TEST_F(QtBulgarian, TheSaveDialogsAreBulgarian) {
+  QTemporaryDir folder;
+  const QString earlier = folder.filePath(QStringLiteral("решение.pdf"));
+  QFile(earlier).open(QIODevice::WriteOnly);
+  QStringList seen;
+  const auto texts = [&seen](QWidget& dialog) {
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+      if (label->isVisible() && !label->text().isEmpty()) seen << label->text();
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QPushButton*>()) {
+      if (button->isVisible()) seen << button->text();
+    }
+  };
+  AnswerNextDialog<QFileDialog>([&](QFileDialog& files) {
+    texts(files);
+    TypeFileName(files, earlier);
+  });
+  AnswerNextDialog<QMessageBox>([&](QMessageBox& question) {
+    texts(question);
+    question.button(QMessageBox::No)->click();
+    AnswerNextDialog<QFileDialog>([](QFileDialog& files) { files.reject(); });
+  });
+  SavePdfAs(*frame_, QStringLiteral("<h1>Конус</h1>"), QStringLiteral("решение"));
+
+  const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+  EXPECT_GE(seen.size(), 6) << seen.join(" | ").toStdString();
+  for (const QString& text : seen) {
+    EXPECT_FALSE(QString(text).remove(earlier).contains(latin)) << text.toStdString();
+  }
 }
 
 }  // namespace

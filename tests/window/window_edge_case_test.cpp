@@ -1,5 +1,7 @@
 #include <QFile>
+#include <QRegularExpression>
 #include <chrono>
+#include <clocale>
 #include <thread>
 #include <vector>
 
@@ -19,6 +21,24 @@ QString GoldenOutput(const char* name) {
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
   const QString text = QString::fromUtf8(file.readAll());
   return text.section(QStringLiteral("---\n"), 1).replace("\r\n", "\n");
+}
+
+// The golden text with its numbers in the desktop's decimal mark, as the C
+// library has it from the locale the tests run under (Qt asks it for none).
+QString InDesktopMark(QString golden) {
+  const QString mark = QString::fromLocal8Bit(std::localeconv()->decimal_point);
+  return golden.replace(QRegularExpression(QStringLiteral("(?<=\\d)\\.(?=\\d)")), mark);
+}
+
+// The pupil's "2,5" is 2.5, and the solution writes it in the desktop's mark:
+// "," under a Bulgarian locale, "." under C.
+TEST_F(WindowTest, ADecimalTypedWithACommaGivesItsGoldenTextInTheDesktopsMark) {
+  Pose(1, 0, {"", "7", "2,5", "3"});
+  Click(Command(0));
+  EXPECT_EQ(Output().toStdString(),
+            InDesktopMark(GoldenOutput("truncated_cone_volume_decimal_comma")).toStdString())
+      << "the C library runs under " << std::setlocale(LC_NUMERIC, nullptr)
+      << " (scripts/install-deps.sh tests makes bg_BG.UTF-8)";
 }
 
 TEST_F(WindowTest, ValuesTypedForTheConeAreReadAsTheSlotsOfTheNextBody) {

@@ -1,5 +1,6 @@
 #include "tests/window/window_fixture.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -7,10 +8,14 @@
 
 namespace stereona::window::testing {
 
-void WindowTest::SetUp() {
-  window_.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+void TypeFileName(QFileDialog& files, const QString& name) {
+  files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+  static_cast<QDialog&>(files).accept();  // as its «Запис» button does
 }
+
+WindowTest::WindowTest() : frame_(StartMainWindow(*qApp)), window_(frame_->Calculator()) {}
+
+void WindowTest::SetUp() { ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get())); }
 
 Texts WindowTest::InputTexts() const {
   return {Input(0)->text(), Input(1)->text(), Input(2)->text(), Input(3)->text()};

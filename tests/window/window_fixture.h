@@ -2,26 +2,51 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
+#include <memory>
 
-#include "window/stereo_calc.h"
+#include "window/start_up.h"
 
 namespace stereona::window::testing {
 
 using Texts = std::array<QString, 4>;
 
+// Runs `answer` on the next modal dialog of type Dialog as soon as it shows.
+// The waiting ends with the answer, or when the returned timer is deleted.
+template <typename Dialog, typename Answer>
+QTimer* AnswerNextDialog(Answer answer) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+      poll->deleteLater();
+      answer(*dialog);
+    }
+  });
+  poll->start(10);
+  return poll;
+}
+
+// Types the name into the file dialog's name box and accepts, as a user does:
+// selectFile() may be undone when the dialog's folder finishes loading.
+void TypeFileName(QFileDialog& files, const QString& name);
+
 // Places on an option button's bar that Qt's own radio button would ignore:
 // its last pixel column, and halfway between the caption's end and that.
 enum class BarSpot { FarRight, EmptyMiddle };
 
-// A shown window and the student's ways of using it: clicks, keys, typing.
+// The program's window, started as the program starts it, and the student's
+// ways of using it: clicks, keys, typing.
 class WindowTest : public ::testing::Test {
  protected:
+  WindowTest();
   void SetUp() override;
 
   template <typename Widget = QWidget>
@@ -52,7 +77,8 @@ class WindowTest : public ::testing::Test {
   // Selects a body and an unknown and types the known values (empty: skip).
   void Pose(int body, int unknown, const Texts& known);
 
-  StereoCalc window_;
+  std::unique_ptr<MainWindow> frame_;  // with the menu bar
+  StereoCalc& window_;                 // below it, with every control
 };
 
 }  // namespace stereona::window::testing

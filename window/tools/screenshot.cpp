@@ -6,15 +6,13 @@
 //   stereona_screenshot OUTPUT.png
 #include <QApplication>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
-#include "window/decimal_separator.h"
-#include "window/main_window.h"
+#include "window/start_up.h"
 
 namespace {
 
@@ -52,9 +50,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QString path = QString::fromLocal8Bit(argv[1]);
-  stereona::window::UseDecimalSeparatorOf(QLocale::system());
-  stereona::window::MainWindow window;  // with its menu bar, as the program shows it
-  window.show();
+  // Started as the program starts it, menu bar, font and decimal mark included.
+  const auto started = stereona::window::StartMainWindow(application);
+  const QWidget& window = *started;
   SolveExample(window);
 
   int status = 1;
