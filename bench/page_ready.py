@@ -1,19 +1,23 @@
 #!/usr/bin/python3
-"""Page ready in headless Chromium from file://: the time from navigation start
-to the start-up state shown, as the page itself reports it, over several
-fresh loads, on a desktop and on an emulated phone (360 x 740, touch), the
-phone also with its CPU slowed down four times as a low-end one is; and the
-size of what a school has to copy. Each page is loaded from file:// and, served
-once until its service worker is active, from the worker's cache with the
-server gone. Given several pages (a build before and after a change), their
-loads from file:// take turns, so that both see the same machine. Each
-page's loads from its server have a round of their own, as do the loads from
-file://, each round in a browser of its own: a load that crosses from one
-origin to another starts another renderer process or service worker, and a
-page timed after another page's worker was slower by 15 to 20 ms; neither is
-the page's own time.
+"""Page ready in each engine the page is tested in (Chromium, WebKit, Firefox;
+tests/web/browsers.py) from file://: the time from navigation start to the
+start-up state shown, as the page itself reports it, over several fresh
+loads, on a desktop and on a phone-sized viewport (360 x 740; Chromium
+emulates the phone with touch, WebKit's window is at least 447 px wide).
+Chromium alone can slow its CPU down, four times as a low-end phone is; the
+other engines are measured unthrottled and given as a ratio to Chromium's
+unthrottled figure. Also the size of what a school has to copy. Each page is
+loaded from file:// and, served once until its service worker is active,
+from the worker's cache with the server gone. Given several pages (a build
+before and after a change), their loads from file:// take turns, so that
+both see the same machine. Each page's loads from its server have a round of
+their own, as do the loads from file://, each round in a browser of its own:
+a load that crosses from one origin to another starts another renderer
+process or service worker, and a page timed after another page's worker was
+slower by 15 to 20 ms; neither is the page's own time.
 
-    page_ready.py [--runs N] [--screenshot FILE.png] PAGE...
+    page_ready.py [--runs N] [--engines chromium,webkit,firefox]
+                  [--screenshot FILE.png] PAGE...
 """
 import argparse
 import gzip
@@ -22,27 +26,32 @@ import statistics
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
-from headless_chromium import TIMEOUT, browser  # noqa: E402
+import browsers  # noqa: E402
+from browsers import TIMEOUT, browser  # noqa: E402
 from local_server import LocalServer  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
-# name, viewport, CPU slowdown
+# name, viewport, CPU slowdown (Chromium's alone)
 SETTINGS = [
     ("desktop 560 x 600", {"width": 560, "height": 600, "mobile": False}, 1),
     ("phone 360 x 740", {"width": 360, "height": 740, "mobile": True}, 1),
     ("phone 360 x 740, CPU / 4", {"width": 360, "height": 740, "mobile": True}, 4),
 ]
+ENGINES = ["chromium", "webkit", "firefox"]
 # The build's own files beside the page, which are not copied with it.
 NOT_THE_PAGE = {"CMakeFiles", "fonts", "tests", "tools", "CTestTestfile.cmake",
                 "cmake_install.cmake"}
 
 
+def settings():
+    return [setting for setting in SETTINGS
+            if setting[2] == 1 or browsers.ENGINE == "chromium"]
+
+
 def emulate(driver, viewport, slowdown):
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {**viewport, "deviceScaleFactor": 1})
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                           {"enabled": viewport["mobile"], "maxTouchPoints": 5})
-    driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
+    browsers.emulate(driver, viewport)
+    if browsers.ENGINE == "chromium":
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
 
 
 def ready_time(driver, address):
@@ -84,7 +93,7 @@ def timed_round(addresses, runs):
     try:
         sources = addresses(driver)
         times = {}
-        for name, viewport, slowdown in SETTINGS:
+        for name, viewport, slowdown in settings():
             emulate(driver, viewport, slowdown)
             times[name] = load_in_turns(driver, sources, runs)
         return times
@@ -102,23 +111,36 @@ def screenshot(page, path):
         driver.quit()
 
 
+def timed_engine(pages, runs):
+    """Ready times by setting and source in the engine browsers.ENGINE names."""
+    rounds = [timed_round(lambda driver: {str(page): page.as_uri() for page in pages}, runs)]
+    rounds += [timed_round(lambda driver, page=page: {
+                   f"{page}, from the worker's cache": from_the_workers_cache(driver, page)},
+                   runs) for page in pages]
+    return {name: {source: taken for times in rounds for source, taken in times[name].items()}
+            for name, _, _ in settings()}
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--engines", default=",".join(ENGINES))
     parser.add_argument("--screenshot")
     parser.add_argument("pages", nargs="+", type=lambda p: pathlib.Path(p).resolve())
     options = parser.parse_args()
     pages = options.pages
-    rounds = [timed_round(lambda driver: {str(page): page.as_uri() for page in pages},
-                          options.runs)]
-    rounds += [timed_round(lambda driver, page=page: {
-                   f"{page}, from the worker's cache": from_the_workers_cache(driver, page)},
-                   options.runs) for page in pages]
-    for name, _, _ in SETTINGS:
-        for times in rounds:
-            for source, taken in times[name].items():
-                print(f"page ready, {name}: median {statistics.median(taken):.1f} ms, "
+    medians = {}
+    for engine in options.engines.split(","):
+        browsers.ENGINE = engine
+        for name, times in timed_engine(pages, options.runs).items():
+            for source, taken in times.items():
+                medians[engine, name, source] = median = statistics.median(taken)
+                chromium = medians.get(("chromium", name, source))
+                ratio = f", {median / chromium:.2f}x Chromium's" \
+                    if chromium and engine != "chromium" else ""
+                print(f"page ready, {engine}, {name}: median {median:.1f} ms{ratio}, "
                       f"min {min(taken):.1f} ms over {options.runs} loads  ({source})")
+    browsers.ENGINE = "chromium"
     if options.screenshot:
         screenshot(pages[-1], options.screenshot)
     for page in pages:

@@ -3,44 +3,12 @@
 #include <optional>
 #include <vector>
 
-#include "core/calculator.h"
-#include "core/controls.h"
 #include "core/number_text.h"
 #include "documents/sentences.h"
-#include "solvers/body_solvers.h"
+#include "documents/window_calculation.h"
 
 namespace stereona::documents {
 namespace {
-
-// The window's controls holding one problem: the calculator reads them as
-// it reads the window, so the key is the text the window would show.
-class ProblemControls final : public Controls {
- public:
-  ProblemControls(std::size_t body, std::size_t unknown,
-                  const std::array<std::string, kMaxQuantities>& inputs)
-      : body_(static_cast<int>(body)), unknown_(static_cast<int>(unknown)), inputs_(inputs) {}
-
-  std::string InputText(int k) const override { return inputs_.at(static_cast<std::size_t>(k)); }
-  void SetInputText(int k, std::string_view text) override {
-    inputs_.at(static_cast<std::size_t>(k)) = text;
-  }
-  bool IsUnknownSelected(int k) const override { return k == unknown_; }
-  bool IsBodySelected(int v) const override { return v == body_; }
-  void ShowOutput(std::string_view /*the calculator keeps the text*/) override {}
-
- private:
-  int body_;
-  int unknown_;
-  std::array<std::string, kMaxQuantities> inputs_;
-};
-
-std::string Solve(std::size_t body, std::size_t unknown,
-                  const std::array<std::string, kMaxQuantities>& inputs) {
-  ProblemControls controls(body, unknown, inputs);
-  Calculator calculator(controls, BodySolvers(), "");
-  calculator.Command1_Click(0);
-  return calculator.Output();
-}
 
 // A whole number from 1 to count, less one: an index.
 std::size_t DrawIndex(RandomSource& random, std::size_t count) {
@@ -77,7 +45,7 @@ PracticeProblem MakeProblem(const ProblemChoice& choice) {
     problem.given[0] = NumberText(problem.values[0]);
     problem.given[choice.unknown].clear();
   }
-  problem.solution = Solve(choice.body, choice.unknown, problem.given);
+  problem.solution = CalculateInWindow(choice.body, choice.unknown, problem.given).output;
   return problem;
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, AddressSanitizer and UBSan, and runs
-# each for a bounded time. The number fuzzer starts from its committed seeds;
-# the calculate fuzzer from the golden files' scripts, made here each time so
-# that a new golden case is a new seed. Any finding fails.
+# each for a bounded time. The number and answer fuzzers start from their
+# committed seeds (an answer's seed is 2 bytes of the problem's seed, a byte
+# of settings, then the answer's text); the calculate fuzzer from the golden
+# files' scripts, made here each time so that a new golden case is a new
+# seed. Any finding fails.
 # FUZZ_SECONDS sets the time per target (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,8 +17,10 @@ cmake --build "$build_dir" --parallel "$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fuzz/make_seed_corpus.sh "$work/seeds/calculate"
-mkdir -p "$work/seeds/number" && cp fuzz/corpus/number/* "$work/seeds/number/"
-for target in number calculate; do
+for target in number answer; do
+  mkdir -p "$work/seeds/$target" && cp fuzz/corpus/$target/* "$work/seeds/$target/"
+done
+for target in number calculate answer; do
   mkdir -p "$work/$target"
   echo "fuzzing $target for ${seconds}s"
   "$build_dir/fuzz/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \

@@ -27,9 +27,12 @@ declare -A sets=(
   # scripts/web.sh: emscripten (its JavaScript tools need acorn), and the
   # bundled font subset with fontTools.
   [web]="@qt emscripten node-acorn nodejs fonts-liberation2 python3-fonttools python3-brotli"
-  # scripts/test-wasm.sh: GoogleTest from its sources, the page in headless
-  # Chromium, and what it prints read back with pdftotext.
-  [web-tests]="@web libgtest-dev chromium chromium-driver python3-selenium poppler-utils"
+  # scripts/test-wasm.sh: GoogleTest from its sources, the page in three
+  # engines (headless Chromium through its driver; WebKitGTK's MiniBrowser
+  # through its driver, under Xvfb; Firefox ESR over WebDriver BiDi, which
+  # python3-websockets speaks), and what it prints read back with pdftotext.
+  [web-tests]="@web libgtest-dev chromium chromium-driver python3-selenium poppler-utils
+               webkit2gtk-driver xvfb firefox-esr python3-websockets"
   # npm, for the pinned axe-core the page's tests inject; asked for only where
   # there is none, since a Node.js from elsewhere brings its own npm, which
   # Debian's package would conflict with.

@@ -2,9 +2,10 @@
 # Builds the calculation, the form and the page with emscripten into
 # build-wasm/ and runs their tests through CTest: under Node the golden files
 # byte for byte and the number service tables (the WebAssembly C library
-# differs from the native one), and the page in headless Chromium, into which
-# the test injects axe-core at the version tests/web/axe/package-lock.json
-# pins, installed here from npm into the build folder.
+# differs from the native one), and the page in Chromium, WebKit and Firefox
+# (tests/web/browsers.py), into which the tests inject axe-core at the version
+# tests/web/axe/package-lock.json pins, installed here from npm into the build
+# folder. One engine's tests alone: ctest --test-dir build-wasm -L webkit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh web-tests

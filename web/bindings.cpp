@@ -1,6 +1,7 @@
 // What the page may call: the layout table, the window's facts, the form
 // with its actions and state, the decimal separator of the student's
-// language, and the documents a teacher prints. The page adds no behaviour of its own.
+// language, the documents a teacher prints, and «Упражнение». The page adds
+// no behaviour of its own.
 #include <emscripten/bind.h>
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "core/number_text.h"
 #include "web/document_bindings.h"
 #include "web/layout_rows.h"
+#include "web/practice_bindings.h"
 #include "web/web_form.h"
 
 namespace {
@@ -18,6 +20,7 @@ void UseDecimalSeparator(const std::string& separator) { stereona::SetDecimalSep
 
 EMSCRIPTEN_BINDINGS(stereona) {
   using stereona::web::WebForm;
+  using stereona::web::WebPractice;
   emscripten::function("layoutRows", &stereona::web::LayoutRows);
   emscripten::function("windowFacts", &stereona::web::WindowFacts);
   emscripten::function("vocabulary", &stereona::web::Vocabulary);
@@ -25,6 +28,16 @@ EMSCRIPTEN_BINDINGS(stereona) {
   emscripten::function("useDecimalSeparator", &UseDecimalSeparator);
   emscripten::function("sheetChoices", &stereona::web::SheetChoices);
   emscripten::function("practiceSheet", &stereona::web::PracticeSheet);
+  emscripten::function("practiceCaptions", &stereona::web::PracticeCaptions);
+  emscripten::class_<WebPractice>("Practice")
+      .constructor<std::size_t, std::size_t>()
+      .function("changeSettings", &WebPractice::ChangeSettings)
+      .function("check", &WebPractice::Check)
+      .function("hint", &WebPractice::Hint)
+      .function("showSolution", &WebPractice::ShowSolution)
+      .function("newProblem", &WebPractice::NewProblem)
+      .function("toWindow", &WebPractice::ToWindow)
+      .function("view", &WebPractice::View);
   emscripten::class_<WebForm>("Form")
       .constructor<>()
       .function("setListener", &WebForm::SetListener)

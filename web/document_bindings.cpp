@@ -11,17 +11,11 @@ namespace stereona::web {
 
 using emscripten::val;
 
-namespace {
-
-// A whole number from the page, or -1, which every bound refuses, for
-// anything else (a fraction, a negative or huge number, NaN).
 long long WholeNumber(const val& value) {
   const double number = value.as<double>();
   if (!(number >= 0.0 && number <= 1e9) || number != std::floor(number)) return -1;
   return static_cast<long long>(number);
 }
-
-}  // namespace
 
 val SheetChoices() {
   val bodies = val::array();

@@ -5,6 +5,10 @@
 // The documents a teacher prints, as the page asks for them.
 namespace stereona::web {
 
+// A whole number from the page, or -1, which every bound refuses, for
+// anything else (a fraction, a negative or huge number, NaN).
+long long WholeNumber(const emscripten::val& value);
+
 // What the practice sheet dialog offers: the bodies' names, the ranges, the
 // bounds of the numbers and their defaults, so that the page writes none of
 // them itself.

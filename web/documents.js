@@ -15,8 +15,9 @@ const documentStyle = `
 #SheetView { padding: 8px 16px; }
 /* «Сподели» gives the window's problem: not while a sheet stands in its place. */
 body:has(> #SheetView:not([hidden])) > #Sharing { display: none; }
-.sheet-commands { display: flex; gap: 8px; position: sticky; top: 0; padding: 8px 0;
-                  background: Canvas; }
+.sheet-commands { display: flex; flex-wrap: wrap; gap: 8px; position: sticky; top: 0;
+                  padding: 8px 0; background: Canvas; }
+#SheetViewTitle { font-size: 16px; font-weight: normal; margin: 0; flex: 1 0 100%; }
 .printed { font-family: var(--window-fonts, serif); max-width: 60em; }
 .printed pre { white-space: pre-wrap; }
 #SheetDialog label { display: flex; align-items: center; gap: 8px; min-height: 44px; }
@@ -158,9 +159,12 @@ function startDocuments(form) {
       element('button', { id: 'PrintSolution', type: 'button' }, 'Печат'),
       element('button', { id: 'PracticeSheets', type: 'button' }, choices.captions.title));
   const dialog = sheetDialog(choices);
-  const view = element('section', { id: 'SheetView', hidden: true,
-                                    'aria-label': choices.captions.title },
+  // The page's main part and its title while the sheet stands in the
+  // window's place (the sheet's own headings are of the second level).
+  const view = element('main', { id: 'SheetView', hidden: true,
+                                 'aria-labelledby': 'SheetViewTitle' },
       element('div', { className: 'sheet-commands' },
+          element('h1', { id: 'SheetViewTitle' }, choices.captions.title),
           element('button', { id: 'SheetPrint', type: 'button' }, 'Печат'),
           element('button', { id: 'SheetClose', type: 'button' }, 'Затвори')),
       element('article', { id: 'SheetDocument', className: 'printed' }));

@@ -1,12 +1,14 @@
 #!/usr/bin/python3
-"""Fills the page template with the bundled fonts, as data: URLs, the
-drawings of the six bodies, inline so that the page's fonts label them, and
-the media condition of the wide arrangement, from the window's size.
+"""Fills the page template with the bundled fonts, as data: URLs, the style
+sheets of the page's other views, the drawings of the six bodies, inline so
+that the page's fonts label them, and the media condition of the wide
+arrangement, from the window's size.
 
-    make_page.py TEMPLATE OUTPUT WIDTH HEIGHT FAMILY REGULAR_FONT BOLD_FONT DRAWING...
+    make_page.py TEMPLATE OUTPUT WIDTH HEIGHT FAMILY REGULAR_FONT BOLD_FONT FILE...
 
-WIDTH and HEIGHT are the window's client area in CSS pixels. Each drawing is
-named after the index of its body: 0.svg is body 0's.
+WIDTH and HEIGHT are the window's client area in CSS pixels. Each FILE is a
+style sheet (.css), which may use the wide condition as @@WIDE@@, or a
+drawing (.svg) named after the index of its body: 0.svg is body 0's.
 """
 import base64
 import pathlib
@@ -41,12 +43,16 @@ def wide_condition(width, height):
 
 
 def main():
-    template, output, width, height, family, regular, bold, *drawings = sys.argv[1:]
+    template, output, width, height, family, regular, bold, *files = sys.argv[1:]
+    styles = [path for path in files if path.endswith(".css")]
+    drawings = [path for path in files if path.endswith(".svg")]
     page = pathlib.Path(template).read_text(encoding="utf-8")
     faces = "\n".join([font_face(family, regular, "normal"), font_face(family, bold, "bold"),
                        f':root {{ --bundled-font: "{family}"; }}'])
     inline = "\n".join(drawing(int(pathlib.Path(path).stem), path) for path in drawings)
     page = page.replace("@@FONT_FACES@@", faces).replace("@@DRAWINGS@@", inline)
+    page = page.replace("@@STYLES@@", "".join(pathlib.Path(path).read_text(encoding="utf-8")
+                                              for path in styles))
     page = page.replace("@@WIDE@@", wide_condition(width, height))
     pathlib.Path(output).write_text(page, encoding="utf-8")
 

@@ -120,7 +120,10 @@ const shows = {
   },
   Text(view, text) {
     if ('value' in view.control && view.control.value !== text) view.control.value = text;
-    if (view.announces) announceLater(view.control);
+    if (view.announces) {
+      fitToText(view.control);
+      announceLater(view.control);
+    }
   },
   Visible(view, visible) {
     view.box.hidden = !visible;
@@ -171,6 +174,26 @@ function showBodyDrawing(name) {
   const body = Module.drawingOf(name);
   if (body < 0 || !bodyDrawing) return;
   bodyDrawing.replaceChildren(document.getElementById(`drawing-${body}`).content.cloneNode(true));
+}
+
+// The narrow arrangement shows the whole solution: the box grows with its
+// text (field-sizing: content). Where the browser cannot size a box so
+// (WebKit before Safari 26.2, older Firefox), its text's height is set here,
+// which the wide arrangement's own height overrides.
+const textBoxes = new Set();
+
+function fitToText(control) {
+  textBoxes.add(control);
+  if (CSS.supports('field-sizing', 'content')) return;
+  // Not laid out (the sheet in the window's place): measured when shown again.
+  if (control.getClientRects().length === 0) return;
+  control.style.setProperty('--text-height', 'auto');
+  const frame = control.offsetHeight - control.clientHeight;
+  control.style.setProperty('--text-height', `${control.scrollHeight + frame}px`);
+}
+
+function fitAllToText() {
+  for (const control of textBoxes) fitToText(control);
 }
 
 // After a calculation a screen reader hears the last line of the output (the
@@ -324,6 +347,15 @@ function labelControls() {
   }
 }
 
+// The zoom at which the wide arrangement's window fills the viewport, at
+// most twice its size. Worked out here: a length divided by a length
+// (100vw / var(--window-width)) is CSS that Firefox and older WebKit refuse,
+// and there the window stayed at its drawn size.
+function zoomWindow(facts) {
+  const zoom = Math.min(2, innerWidth / facts.width, innerHeight / facts.height);
+  document.documentElement.style.setProperty('--window-zoom', String(zoom));
+}
+
 function buildWindow(facts) {
   const client = document.createElement('div');
   client.className = 'window';
@@ -333,6 +365,7 @@ function buildWindow(facts) {
   root.setProperty('--window-width', `${facts.width}px`);
   root.setProperty('--window-height', `${facts.height}px`);
   root.setProperty('--window-fonts', windowFonts(facts));
+  zoomWindow(facts);
   for (const row of Module.layoutRows()) {
     const view = buildView(row, facts);
     views.set(row.name, view);
@@ -355,8 +388,18 @@ function addBodyDrawing() {
   views.get(body.row.container).box.after(bodyDrawing);
 }
 
+// The number format of the browser's language; a tag Intl does not take
+// (WebKitGTK gives "C" under the C locale) leaves the default format.
+function browserNumberFormat() {
+  try {
+    return new Intl.NumberFormat(navigator.language);
+  } catch {
+    return new Intl.NumberFormat();
+  }
+}
+
 function decimalSeparatorOfBrowser() {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
+  const parts = browserNumberFormat().formatToParts(0.5);
   const decimal = parts.find((part) => part.type === 'decimal');
   return decimal ? decimal.value : null;
 }
@@ -386,7 +429,13 @@ function startPage() {
   for (const view of bodySelectors()) wireDrawing(view);
   wireFaultMessage();
   document.getElementById('page').prepend(client);
+  fitAllToText();  // measured once the page lays the boxes out
+  globalThis.addEventListener('resize', () => {
+    zoomWindow(facts);
+    fitAllToText();
+  });
   startDocuments(form);  // documents.js
+  startPractice(form);  // practice.js
   const first = firstInTabOrder();
   // On a phone the first control may be below the fold: the page stays at its top.
   if (first) first.control.focus({ preventScroll: true });

@@ -56,10 +56,14 @@ function applyProblemLink(form) {
     const text = parts.get(quantity.name);
     const input = quantity.input.control;
     if (text === undefined || text.length > linkValueLimit || input.disabled) continue;
-    // As typed: the input's text, never markup.
-    input.value = text;
-    input.dispatchEvent(new Event('input'));
+    typeInto(input, text);
   }
+}
+
+// As a student types: the input's text, never markup.
+function typeInto(input, text) {
+  input.value = text;
+  input.dispatchEvent(new Event('input'));
 }
 
 // Readable where it may be: a comma needs no escape in a fragment.

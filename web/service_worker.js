@@ -1,12 +1,23 @@
 // The page's service worker, made by the build from web/service_worker.js:
 // it keeps the page's files so that the page starts with no network once it
-// has been opened from a server. The cache's name carries the hash of those
-// files, so a new build installs beside the old one and removes it when it
-// takes over.
+// has been opened from a server. Copies of the page in other folders of the
+// same server share the origin's caches, so the cache's name carries this
+// copy's scope as well as the hash of its files: a new build installs beside
+// the old one and removes only this copy's older caches when it takes over.
 'use strict';
 
-const CACHE = 'stereona-@@HASH@@';
+const OWN_CACHES = `stereona ${self.registration.scope} `;
+const CACHE = `${OWN_CACHES}@@HASH@@`;
 const FILES = @@FILES@@;
+
+// A cache of this copy made before its name carried the scope: it holds
+// files of this folder (they all lie beside the page) and of no other.
+function olderUnscopedCache(name) {
+  if (!/^stereona-[0-9a-f]+$/.test(name)) return Promise.resolve(false);
+  return caches.open(name).then((cache) => cache.keys()).then((requests) =>
+    requests.length > 0
+    && requests.every((request) => new URL('.', request.url).href === self.registration.scope));
+}
 
 self.addEventListener('install', (event) => {
   // Past any HTTP cache: the files must be the ones the hash was made of.
@@ -17,19 +28,15 @@ self.addEventListener('install', (event) => {
 });
 
 self.addEventListener('activate', (event) => {
-  // Only the older caches of this copy, known by the page they hold (a name
-  // resolves against the worker's own folder): other pages, and copies of
-  // this one in other folders of the server, share the origin's caches.
   event.waitUntil(caches.keys().then((names) => Promise.all(names
-    .filter((name) => name.startsWith('stereona-') && name !== CACHE)
-    .map((name) => caches.match(FILES[0], { cacheName: name })
-      .then((page) => page && caches.delete(name))))));
+    .filter((name) => name !== CACHE)
+    .map((name) => (name.startsWith(OWN_CACHES) ? Promise.resolve(true) : olderUnscopedCache(name))
+      .then((own) => own && caches.delete(name))))));
 });
 
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   // The cache first; what it does not hold comes from the network as usual.
-  event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+  event.respondWith(caches.match(event.request, { cacheName: CACHE, ignoreSearch: true })
     .then((cached) => cached || fetch(event.request)));
 });

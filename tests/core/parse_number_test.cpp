@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -90,7 +91,10 @@ TEST_P(WrittenNumberTest, ReadsBackAsWrittenTo15Digits) {
   EXPECT_EQ(ParseNumber("12,5"), 12.5);
   std::mt19937_64 bits(20261209);
   for (int i = 0; i < 100'000; ++i) {
-    const double x = std::bit_cast<double>(bits());
+    // Any 64 bits as a double; memcpy, since emscripten's libc++ has no std::bit_cast.
+    const std::uint64_t drawn = bits();
+    double x;
+    std::memcpy(&x, &drawn, sizeof x);
     if (!std::isfinite(x)) continue;
     const std::string text = NumberText(x);
     ASSERT_EQ(ParseNumber(text), RoundedTo15Digits(x)) << text;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstddef>
+#include <string>
+
+#include "practice/practice.h"
+
+// «Упражнение» as the page sees it.
+namespace stereona::web {
+
+// The captions of «Упражнение» by name, for the page's table of its
+// elements, which names each caption it shows.
+emscripten::val PracticeCaptions();
+
+// One practice for the page's whole run, made when the pupil first opens
+// it. The actions are practice.h's, one per button; after each the page
+// shows View() again, whole.
+class WebPractice {
+ public:
+  // The window's selected body and range give the first settings.
+  WebPractice(std::size_t windowBody, std::size_t windowRange);
+
+  // Settings as {bodies: [a boolean per body], anyUnknown, range}: the
+  // refusal's message in Bulgarian, or undefined when taken.
+  emscripten::val ChangeSettings(emscripten::val settings);
+  void Check(const std::string& answer);
+  void Hint();
+  void ShowSolution();
+  void NewProblem();
+
+  // What «Към прозореца» types into the window: {body, unknown, inputs:
+  // [a text per slot], typed: [a boolean per slot]}.
+  emscripten::val ToWindow() const;
+
+  // Everything the view shows: {settings, sentence, body, verdict, message,
+  // hints, canHint, solution, canShowSolution, score, streak}.
+  emscripten::val View() const;
+
+ private:
+  practice::Practice practice_;
+};
+
+}  // namespace stereona::web
