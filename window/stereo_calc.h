@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string_view>
 
@@ -24,6 +25,11 @@ class StereoCalc : public QWidget, private form::FormListener {
   explicit StereoCalc(QWidget* parent = nullptr);
 
   form::Form& Form() noexcept { return form_; }
+
+  // Runs `actions` on the form as the student's own from outside the window
+  // (the practice's «Към прозореца»): the window shows every change they
+  // make and passes none of its widgets' signals back meanwhile.
+  void ActAsStudent(const std::function<void(form::Form&)>& actions);
 
  private:
   void SetUpWindow();

@@ -1,0 +1,36 @@
+#include "window/alert_label.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace stereona::window {
+namespace {
+
+QAccessibleInterface* AlertInterface(const QString& className, QObject* object) {
+  if (className != QLatin1String(AlertLabel::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+}
+
+}  // namespace
+
+AlertLabel::AlertLabel(QWidget* parent) : QLabel(parent) {
+  // Installed with the first alert label, so that start-up does without it.
+  static const bool installed = [] {
+    QAccessible::installFactory(AlertInterface);
+    return true;
+  }();
+  static_cast<void>(installed);
+}
+
+void AlertLabel::Announce(const QString& shown, const QString& said) {
+  setText(shown);
+  setAccessibleName(said);
+  if (!window()->isVisible()) return;
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+  // Hidden and shown again within one event: nothing is painted between.
+  hide();
+  show();
+}
+
+}  // namespace stereona::window

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace stereona::window {
+
+// A label whose new text is announced at once, as an alert: a screen reader
+// says it while the focus stays where the user is typing. It presents itself
+// as an alert, and each announcement raises Qt's alert event (which Windows
+// and macOS pass on) and shows the label anew, which is how an alert appears
+// over AT-SPI, where Qt drops the alert event.
+class AlertLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit AlertLabel(QWidget* parent = nullptr);
+
+  // Shows `shown` (rich text allowed) and announces `said`, the same in
+  // words; nothing is announced while the window is not shown.
+  void Announce(const QString& shown, const QString& said);
+};
+
+}  // namespace stereona::window
