@@ -9,7 +9,7 @@
 
 #include "documents/sentences.h"
 #include "documents/sheet_options.h"
-#include "form/layout_table.h"
+#include "form/control_arrays.h"
 #include "qt_bridge/qt_text.h"
 
 namespace stereona::window {
@@ -31,7 +31,10 @@ ProblemChoices BuildProblemChoices(QWidget& parent, const QString& prefix,
   choices.anyUnknown->setObjectName(prefix + QStringLiteral("AnyUnknown"));
   choices.range = new QComboBox(&parent);
   choices.range->setObjectName(prefix + QStringLiteral("Range"));
-  for (const std::string_view range : form::kRanges) choices.range->addItem(ToQString(range));
+  // The window's own list of ranges.
+  for (const std::string_view range : form::kLayout[form::kDiapazon].items) {
+    choices.range->addItem(ToQString(range));
+  }
   // A combo box on Linux takes its name for a screen reader from its buddy.
   choices.rangeLabel = new QLabel(caption(kCaptions.range) + QLatin1Char(':'), &parent);
   choices.rangeLabel->setBuddy(choices.range);
