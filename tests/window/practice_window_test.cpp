@@ -90,7 +90,7 @@ TEST_F(PracticeWindowTest, OpensOnTheWindowsChoicesWithEveryControlNamed) {
   }
   EXPECT_TRUE(Get<QCheckBox>("PracticeAnyUnknown")->isChecked());
   EXPECT_EQ(Get<QComboBox>("PracticeRange")->currentIndex(), 1);
-  EXPECT_EQ(QApplication::focusWidget(), Get<QLineEdit>("PracticeAnswer"));
+  EXPECT_EQ(practice_->focusWidget(), Get<QLineEdit>("PracticeAnswer"));
 
   const std::pair<const char*, QString> names[] = {
       {"PracticeAnswer", QStringLiteral("Отговор")},
@@ -151,10 +151,11 @@ TEST_F(PracticeWindowTest, RightAlmostWrongHintSolutionAndIntoTheWindow) {
 }
 
 TEST_F(PracticeWindowTest, ChoicesRefusedStayAsTheyWere) {
-  QTest::mouseClick(Get<QCheckBox>("PracticeAnyUnknown"), Qt::LeftButton);
+  QTest::keyClick(Get<QCheckBox>("PracticeAnyUnknown"), Qt::Key_Space);
+  EXPECT_FALSE(Session().Settings().anyUnknown);
   EXPECT_EQ(Session().Unknown(), 0U) << "the volume only";
   const QString sentence = Get<QLabel>("PracticeProblem")->text();
-  QTest::mouseClick(Get<QCheckBox>("PracticeBody4"), Qt::LeftButton);  // no body left
+  QTest::keyClick(Get<QCheckBox>("PracticeBody4"), Qt::Key_Space);  // no body left
   EXPECT_TRUE(Get<QCheckBox>("PracticeBody4")->isChecked());
   EXPECT_FALSE(Get<QLabel>("PracticeRefusal")->text().isEmpty());
   EXPECT_EQ(Get<QLabel>("PracticeProblem")->text(), sentence);
