@@ -97,6 +97,8 @@ QWidget* PracticeWindow::BuildProblem() {
   answer_ = new QLineEdit(this);
   answer_->setObjectName(QStringLiteral("PracticeAnswer"));
   answer_->setAccessibleName(ToQString(kCaptions.answer));
+  answerLabel_ = new QLabel(mnemonic_(kCaptions.answer) + QLatin1Char(':'), this);
+  answerLabel_->setBuddy(answer_);
   verdict_ = new AlertLabel(this);
   verdict_->setObjectName(QStringLiteral("PracticeVerdict"));
   verdict_->setWordWrap(true);
@@ -121,7 +123,8 @@ void PracticeWindow::BuildButtons() {
     const char* name;
     void (PracticeWindow::*pressed)();
   };
-  // In the order their mnemonics are given: the pupil's most used first.
+  // In the order their mnemonics are given, after the answer box's: the
+  // pupil's most used first.
   const Button buttons[] = {
       {&PracticeWindow::check_, kCaptions.check, "PracticeCheck", &PracticeWindow::Check},
       {&PracticeWindow::hint_, kCaptions.hint, "PracticeHint", &PracticeWindow::Hint},
@@ -163,10 +166,8 @@ QWidget* PracticeWindow::BuildChoices() {
 }
 
 void PracticeWindow::Arrange(QWidget* choices, QWidget* problem) {
-  auto* answerLabel = new QLabel(mnemonic_(kCaptions.answer) + QLatin1Char(':'), this);
-  answerLabel->setBuddy(answer_);
   auto* answerRow = new QHBoxLayout;
-  answerRow->addWidget(answerLabel);
+  answerRow->addWidget(answerLabel_);
   answerRow->addWidget(answer_, 1);
   answerRow->addWidget(check_);
   auto* helpRow = new QHBoxLayout;

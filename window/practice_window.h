@@ -63,6 +63,7 @@ class PracticeWindow : public QDialog {
   QLabel* drawing_ = nullptr;
   QLabel* sentence_ = nullptr;
   QLineEdit* answer_ = nullptr;
+  QLabel* answerLabel_ = nullptr;
   AlertLabel* verdict_ = nullptr;
   QLabel* hints_ = nullptr;
   QPlainTextEdit* solution_ = nullptr;

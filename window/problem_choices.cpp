@@ -19,6 +19,9 @@ constexpr const documents::SheetCaptions& kCaptions = documents::kSheetCaptions;
 ProblemChoices BuildProblemChoices(QWidget& parent, const QString& prefix,
                                    const CaptionText& caption) {
   ProblemChoices choices;
+  // First, for the shortest caption to have a letter of its own left. A
+  // combo box on Linux takes its name for a screen reader from its buddy.
+  choices.rangeLabel = new QLabel(caption(kCaptions.range) + QLatin1Char(':'), &parent);
   choices.bodyBox = new QGroupBox(ToQString(kCaptions.bodies), &parent);
   auto* bodyList = new QVBoxLayout(choices.bodyBox);
   for (std::size_t v = 0; v < kBodyCount; ++v) {
@@ -35,8 +38,6 @@ ProblemChoices BuildProblemChoices(QWidget& parent, const QString& prefix,
   for (const std::string_view range : form::kLayout[form::kDiapazon].items) {
     choices.range->addItem(ToQString(range));
   }
-  // A combo box on Linux takes its name for a screen reader from its buddy.
-  choices.rangeLabel = new QLabel(caption(kCaptions.range) + QLatin1Char(':'), &parent);
   choices.rangeLabel->setBuddy(choices.range);
   return choices;
 }

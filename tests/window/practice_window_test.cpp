@@ -3,6 +3,7 @@
 // calculation to compare with.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 
 #include "documents/practice_problem.h"
@@ -104,6 +106,20 @@ TEST_F(PracticeWindowTest, OpensOnTheWindowsChoicesWithEveryControlNamed) {
   for (const auto& [name, said] : names) EXPECT_EQ(AccessibleName(Get<QWidget>(name)), said);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Get<QWidget>("PracticeVerdict"))->role(),
             QAccessible::AlertMessage);
+
+  // Every button, check box and buddy label has an Alt letter of its own.
+  QStringList captions;
+  for (const auto* button : practice_->findChildren<QAbstractButton*>()) captions << button->text();
+  for (const auto* label : practice_->findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) captions << label->text();
+  }
+  QSet<QKeySequence> letters;
+  for (const QString& caption : captions) {
+    const QKeySequence letter = QKeySequence::mnemonic(caption);
+    EXPECT_FALSE(letter.isEmpty()) << caption.toStdString();
+    EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
+    letters.insert(letter);
+  }
 }
 
 TEST_F(PracticeWindowTest, RightAlmostWrongHintSolutionAndIntoTheWindow) {

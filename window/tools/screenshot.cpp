@@ -51,9 +51,10 @@ const QWidget& PracticeExample(QWidget& window) {
   Control<QAction>(window, "Practice")->trigger();
   auto* practice = Control<stereona::window::PracticeWindow>(window, "PracticeWindow");
   Control<QCheckBox>(*practice, "PracticeAnyUnknown")->click();
+  // Four places, as from a pocket calculator: enough to tell 3,14 from 22/7.
   const auto answer = [practice](double value) {
     Control<QLineEdit>(*practice, "PracticeAnswer")
-        ->setText(QString::fromStdString(stereona::NumberText(std::round(value * 100) / 100)));
+        ->setText(QString::fromStdString(stereona::NumberText(std::round(value * 1e4) / 1e4)));
     Control<QPushButton>(*practice, "PracticeCheck")->click();
   };
   const stereona::practice::AnswerKey& key = practice->Session().Key();
