@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "core/fault.h"
 #include "core/parse_number.h"
 
 namespace stereona::practice {
@@ -100,6 +99,14 @@ std::size_t SignificantDigits(std::string_view digits) {
   return first == std::string_view::npos ? 0 : digits.size() - first;
 }
 
+// A number below 10^308 with these digits before and after the decimal
+// mark; nothing for a larger one, which a double may not hold.
+constexpr std::size_t kMostWholeDigits = 308;
+std::optional<double> Number(std::string_view whole, std::string_view fraction = {}) {
+  if (SignificantDigits(whole) > kMostWholeDigits) return std::nullopt;
+  return ParseNumber(std::string(whole) + "." + std::string(fraction));
+}
+
 // "418/3" or "139 1/3", after the sign. A zero denominator is no number.
 std::optional<TypedAnswer> ReadFraction(Scanner& scan, bool negative) {
   std::string_view whole;
@@ -117,11 +124,12 @@ std::optional<TypedAnswer> ReadFraction(Scanner& scan, bool negative) {
   const std::string_view denominator = scan.Digits();
   if (denominator.empty() || !scan.AtEnd()) return std::nullopt;
 
-  const double over = ParseNumber(denominator);
-  if (over == 0.0) return std::nullopt;
+  const auto over = Number(denominator);
+  const auto part = Number(numerator);
+  const auto wholePart = Number(whole);
+  if (!over || !part || !wholePart || *over == 0.0) return std::nullopt;
   TypedAnswer answer;
-  const double fraction = ParseNumber(numerator) / over;
-  answer.value = whole.empty() ? fraction : ParseNumber(whole) + fraction;
+  answer.value = *wholePart + *part / *over;
   if (!std::isfinite(answer.value)) return std::nullopt;
   if (negative) answer.value = -answer.value;
   answer.ratio = Over(Whole(numerator), Whole(denominator));
@@ -145,10 +153,11 @@ std::optional<TypedAnswer> ReadDecimal(Scanner& scan, bool negative) {
   }
   if ((digits.empty() && fraction.empty()) || !scan.AtEnd()) return std::nullopt;
 
+  const auto value = Number(digits, fraction);
+  if (!value) return std::nullopt;
   TypedAnswer answer;
   answer.decimal = true;
-  answer.value = ParseNumber(digits + "." + std::string(fraction));
-  if (negative) answer.value = -answer.value;
+  answer.value = negative ? -*value : *value;
   answer.places = fraction.size();
   digits += fraction;
   answer.significant = SignificantDigits(digits);
@@ -185,12 +194,8 @@ std::optional<TypedAnswer> ReadAnswer(std::string_view text) {
   Scanner scan(answer);
   const bool negative = scan.Next('-');
   if (scan.Next('-') || scan.Next('+')) scan.Skip(answer[0]);
-  try {
-    if (answer.find('/') != std::string_view::npos) return ReadFraction(scan, negative);
-    return ReadDecimal(scan, negative);
-  } catch (const FloatingPointFault&) {
-    return std::nullopt;  // a number beyond what a double holds
-  }
+  if (answer.find('/') != std::string_view::npos) return ReadFraction(scan, negative);
+  return ReadDecimal(scan, negative);
 }
 
 }  // namespace stereona::practice

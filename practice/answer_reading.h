@@ -26,9 +26,9 @@ struct TypedAnswer {
 };
 
 // A decimal with "," or "." ("139,33", ".5", "-5"), a fraction "418/3" or a
-// mixed number "139 1/3", with blanks around it and around the "/". Nothing
-// for any other text, for a zero denominator, and for a number too large to
-// be held.
+// mixed number "139 1/3", with blanks around it and around the "/"; the
+// thousands may be set apart by blanks ("1 386,67"). Nothing for any other
+// text, for a zero denominator, and for a number of 10^308 or more.
 std::optional<TypedAnswer> ReadAnswer(std::string_view text);
 
 }  // namespace stereona::practice
