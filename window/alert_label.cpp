@@ -22,9 +22,13 @@ AlertLabel::AlertLabel(QWidget* parent) : QLabel(parent) {
   static_cast<void>(installed);
 }
 
-void AlertLabel::Announce(const QString& shown, const QString& said) {
+void AlertLabel::Display(const QString& shown, const QString& said) {
   setText(shown);
   setAccessibleName(said);
+}
+
+void AlertLabel::Announce(const QString& shown, const QString& said) {
+  Display(shown, said);
   if (!window()->isVisible()) return;
   QAccessibleEvent alert(this, QAccessible::Alert);
   QAccessible::updateAccessibility(&alert);

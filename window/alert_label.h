@@ -15,8 +15,10 @@ class AlertLabel : public QLabel {
  public:
   explicit AlertLabel(QWidget* parent = nullptr);
 
-  // Shows `shown` (rich text allowed) and announces `said`, the same in
-  // words; nothing is announced while the window is not shown.
+  // Shows `shown` (rich text allowed), whose words `said` are, silently.
+  void Display(const QString& shown, const QString& said);
+  // Shows it and announces it; nothing is announced while the window is
+  // not shown.
   void Announce(const QString& shown, const QString& said);
 };
 

@@ -269,8 +269,8 @@ void PracticeWindow::ShowAll() {
   sentence_->setText(ToQString(practice_->Sentence()));
   // Said with the answer box, where the focus is while the pupil works.
   answer_->setAccessibleDescription(sentence_->text());
-  verdict_->setText(FeedbackText(practice_->LastFeedback()));
-  verdict_->setAccessibleName(FeedbackWords(practice_->LastFeedback()));
+  verdict_->Display(FeedbackText(practice_->LastFeedback()),
+                    FeedbackWords(practice_->LastFeedback()));
   ShowWorking();
 }
 
