@@ -88,7 +88,8 @@ void MainWindow::BuildMenus() {
   const practice::PracticeCaptions& practice = practice::kPracticeCaptions;
   QAction* practiceItem = bar.addAction(QLatin1Char('&') + ToQString(practice.menuItem));
   practiceItem->setObjectName(QStringLiteral("Practice"));
-  practiceItem->setShortcut(QKeySequence(ToQString(practice.menuShortcut)));
+  practiceItem->setShortcut(
+      QKeySequence::fromString(ToQString(practice.menuShortcut), QKeySequence::PortableText));
   connect(practiceItem, &QAction::triggered, this, &MainWindow::OpenPractice);
 
   QMenu& help = *AddMenu(bar, QStringLiteral("HelpMenu"), QStringLiteral("&Помощ"));
