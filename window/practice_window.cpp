@@ -110,6 +110,7 @@ QWidget* PracticeWindow::BuildProblem() {
   solution_->setObjectName(QStringLiteral("PracticeSolution"));
   solution_->setAccessibleName(ToQString(kCaptions.solution));
   solution_->setReadOnly(true);
+  solution_->setTabChangesFocus(true);  // Tab must not stop in it
   solution_->setFont(WindowFont());
   score_ = new QLabel(this);
   score_->setObjectName(QStringLiteral("PracticeScore"));

@@ -107,6 +107,18 @@ TEST_F(PracticeWindowTest, OpensOnTheWindowsChoicesWithEveryControlNamed) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Get<QWidget>("PracticeVerdict"))->role(),
             QAccessible::AlertMessage);
 
+  // Tab from the answer box goes through the buttons in the order they are
+  // used («Подсказка» is off until a wrong answer), then to the choices.
+  QStringList tabbed;
+  for (QWidget* at = Get<QWidget>("PracticeAnswer"); tabbed.size() < 8;) {
+    QTest::keyClick(at, Qt::Key_Tab);
+    at = practice_->focusWidget();
+    tabbed << at->objectName();
+  }
+  EXPECT_EQ(tabbed.join(QLatin1Char(' ')),
+            QStringLiteral("PracticeCheck PracticeShowSolution PracticeSolution PracticeNew "
+                           "PracticeToWindow PracticeClose PracticeBody0 PracticeBody1"));
+
   // Every button, check box and buddy label has an Alt letter of its own.
   QStringList captions;
   for (const auto* button : practice_->findChildren<QAbstractButton*>()) captions << button->text();
