@@ -1,10 +1,9 @@
 #include "documents/practice_problem.h"
 
-#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/number_text.h"
-#include "core/parse_number.h"
 #include "documents/sentences.h"
 #include "documents/window_calculation.h"
 
@@ -21,44 +20,77 @@ std::size_t DrawIndex(RandomSource& random, std::size_t count) {
   return static_cast<std::size_t>(random.WholeNumber(static_cast<double>(count))) - 1;
 }
 
-// A number as an input reads it: the user's decimal separator back to ".".
-std::string AsInput(std::string_view written) {
-  std::string input(written);
-  const std::string_view separator = DecimalSeparator();
-  if (const auto at = input.find(separator); separator != "." && at != std::string::npos) {
-    input.replace(at, separator.size(), ".");
+// A body among those chosen and the unknown, with no dimensions yet.
+ProblemChoice DrawBodyAndUnknown(RandomSource& random, const SheetOptions& options,
+                                 const std::vector<std::size_t>& bodies) {
+  ProblemChoice choice;
+  choice.body = bodies[DrawIndex(random, bodies.size())];
+  choice.unknown = options.volumeOnly ? 0 : DrawIndex(random, kBodies[choice.body].quantityCount);
+  return choice;
+}
+
+// Every dimension of the body, a whole number from 1 to limit.
+void DrawDimensions(RandomSource& random, double limit, ProblemChoice& choice) {
+  for (std::size_t k = 1; k < kBodies[choice.body].quantityCount; ++k) {
+    choice.dimensions[k] = static_cast<std::uint64_t>(random.WholeNumber(limit));
   }
-  return input;
+}
+
+// The problem's texts and its key, solved as the window solves it.
+PracticeProblem MakeProblem(const ProblemChoice& choice) {
+  PracticeProblem problem;
+  problem.body = choice.body;
+  problem.unknown = choice.unknown;
+  for (std::size_t k = 1; k < kBodies[choice.body].quantityCount; ++k) {
+    problem.values[k] = static_cast<double>(choice.dimensions[k]);
+    problem.given[k] = NumberText(problem.values[k]);
+  }
+  if (choice.unknown != 0) {
+    problem.values[0] = static_cast<double>(*GivenVolume(choice.body, choice.dimensions));
+    problem.given[0] = NumberText(problem.values[0]);
+    problem.given[choice.unknown].clear();
+  }
+  problem.solution = Solve(choice.body, choice.unknown, problem.given);
+  return problem;
 }
 
 }  // namespace
 
 PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options) {
+  return DrawProblem(random, options, [](const ProblemChoice&) { return true; });
+}
+
+PracticeProblem DrawProblem(RandomSource& random, const SheetOptions& options,
+                            const std::function<bool(const ProblemChoice&)>& accept) {
   std::vector<std::size_t> bodies;
   for (std::size_t v = 0; v < kBodyCount; ++v) {
     if (options.bodies[v]) bodies.push_back(v);
   }
-  PracticeProblem problem;
-  problem.body = bodies[DrawIndex(random, bodies.size())];
-  const std::size_t count = kBodies[problem.body].quantityCount;
-  problem.unknown = options.volumeOnly ? 0 : DrawIndex(random, count);
-
   const double limit = RangeLimit(options.range);
-  for (std::size_t k = 1; k < count; ++k) {
-    problem.values[k] = random.WholeNumber(limit);
-    problem.given[k] = NumberText(problem.values[k]);
+  for (int draw = 0; draw < kMaxDraws;) {
+    ProblemChoice choice = DrawBodyAndUnknown(random, options, bodies);
+    // Only the dimensions are drawn again, so that every body and unknown
+    // keeps its chance, however few of its dimensions give a whole volume.
+    bool admissible = false;
+    for (; !admissible && draw < kMaxDraws; ++draw) {
+      DrawDimensions(random, limit, choice);
+      admissible = IsAdmissible(choice);
+    }
+    if (admissible && accept(choice)) return MakeProblem(choice);
   }
-  problem.solution = Solve(problem.body, 0, problem.given);
-  if (problem.unknown == 0) return problem;
+  // So many draws in vain are all but impossible; should they happen, the
+  // first problem in order still makes the same sheet of the same options.
+  const std::optional<ProblemChoice> first = FirstAdmissible(options, accept);
+  if (!first) throw SheetOptionsError("С тези тела и този диапазон няма друга задача.");
+  return MakeProblem(*first);
+}
 
-  problem.given[0] = ResultText(problem.solution);
-  std::array<std::string, kMaxQuantities> inputs = problem.given;
-  inputs[0] = AsInput(problem.given[0]);
-  problem.values[0] = ParseNumber(inputs[0]);
-  inputs[problem.unknown].clear();
-  problem.given[problem.unknown].clear();
-  problem.solution = Solve(problem.body, problem.unknown, inputs);
-  return problem;
+ProblemChoice ChoiceOf(const PracticeProblem& problem) {
+  ProblemChoice choice{problem.body, problem.unknown, {}};
+  for (std::size_t k = 1; k < kMaxQuantities; ++k) {
+    choice.dimensions[k] = static_cast<std::uint64_t>(problem.values[k]);
+  }
+  return choice;
 }
 
 std::string ProblemSentence(const PracticeProblem& problem) {

@@ -1,5 +1,7 @@
 #include "documents/practice_sheet.h"
 
+#include <algorithm>
+
 #include "core/bodies.h"
 #include "core/random_source.h"
 #include "documents/html.h"
@@ -42,7 +44,13 @@ std::vector<std::vector<PracticeProblem>> DrawVariants(const SheetOptions& optio
       static_cast<std::size_t>(options.variantCount));
   for (auto& problems : variants) {
     problems.reserve(static_cast<std::size_t>(options.problemCount));
-    for (int n = 0; n < options.problemCount; ++n) problems.push_back(DrawProblem(random, options));
+    const auto unlikeAll = [&problems](const ProblemChoice& choice) {
+      return std::none_of(problems.begin(), problems.end(),
+                          [&choice](const PracticeProblem& p) { return ChoiceOf(p) == choice; });
+    };
+    for (int n = 0; n < options.problemCount; ++n) {
+      problems.push_back(DrawProblem(random, options, unlikeAll));
+    }
   }
   return variants;
 }

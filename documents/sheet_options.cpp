@@ -4,7 +4,8 @@
 #include <string>
 
 #include "core/parse_number.h"
-#include "form/layout_table.h"
+#include "core/ranges.h"
+#include "documents/distinct_problems.h"
 
 namespace stereona::documents {
 
@@ -16,9 +17,9 @@ void Validate(const SheetOptions& options) {
     throw SheetOptionsError("Броят на задачите трябва да е от 1 до " +
                             std::to_string(kMaxProblems) + ".");
   }
-  if (options.range >= form::kRanges.size()) {
-    throw SheetOptionsError("Диапазонът трябва да е един от " +
-                            std::to_string(form::kRanges.size()) + "-те диапазона на прозореца.");
+  if (options.range >= kRanges.size()) {
+    throw SheetOptionsError("Диапазонът трябва да е един от " + std::to_string(kRanges.size()) +
+                            "-те диапазона на прозореца.");
   }
   if (options.sheetNumber < 1 || options.sheetNumber > kMaxSheetNumber) {
     throw SheetOptionsError("Номерът на листа трябва да е от 1 до " +
@@ -28,8 +29,9 @@ void Validate(const SheetOptions& options) {
     throw SheetOptionsError("Броят на вариантите трябва да е от 1 до " +
                             std::to_string(kMaxVariants) + ".");
   }
+  RequireDistinctProblems(options, static_cast<std::size_t>(options.problemCount));
 }
 
-double RangeLimit(std::size_t range) { return ParseNumber(form::kRanges.at(range)); }
+double RangeLimit(std::size_t range) { return ParseNumber(kRanges.at(range)); }
 
 }  // namespace stereona::documents

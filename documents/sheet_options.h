@@ -21,7 +21,7 @@ struct SheetOptions {
   std::array<bool, kBodyCount> bodies{true, true, true, true, true, true};
   bool volumeOnly = true;         // otherwise any quantity may be the unknown
   int problemCount = 10;          // 1 to kMaxProblems
-  std::size_t range = 0;          // index of the window's range ("10", "100", ...)
+  std::size_t range = 0;          // index in kRanges ("10", "100", ...)
   std::uint32_t sheetNumber = 1;  // 1 to kMaxSheetNumber
   int variantCount = 1;           // 1 to kMaxVariants, each with its own key
 };
@@ -45,7 +45,8 @@ class SheetOptionsError : public std::invalid_argument {
   using std::invalid_argument::invalid_argument;
 };
 
-// Throws SheetOptionsError for the first option out of its bounds.
+// Throws SheetOptionsError for the first option out of its bounds, and for
+// options that cannot give as many different problems as a variant asks.
 void Validate(const SheetOptions& options);
 
 // The largest whole number the range draws, e.g. 100.

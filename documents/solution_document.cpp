@@ -5,13 +5,11 @@
 #include "core/number_text.h"
 #include "documents/html.h"
 #include "documents/sentences.h"
-#include "form/control_arrays.h"
 
 namespace stereona::documents {
 
-std::string SolutionDocument(const std::optional<SolvedProblem>& solved,
+std::string SolutionDocument(std::string_view title, const std::optional<SolvedProblem>& solved,
                              std::string_view solution) {
-  const std::string_view title = form::kLayout[form::kLabel1[0]].text;
   if (!solved) return HtmlDocument(title, Heading(1, title));
 
   const std::size_t body = solved->body;
@@ -27,10 +25,6 @@ std::string SolutionDocument(const std::optional<SolvedProblem>& solved,
   html += Paragraph("Неизвестно: " + UnknownWords(body, unknown, false) + ".");
   html += Preformatted(solution);
   return HtmlDocument(std::string(title) + ": " + name, html);
-}
-
-std::string SolutionDocument(const form::Form& form) {
-  return SolutionDocument(form.Solved(), form.State(form::kOutputBox).text);
 }
 
 }  // namespace stereona::documents

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/bodies.h"
+#include "core/ranges.h"
 #include "form/back_colour.h"
 #include "form/vocabulary.h"
 
@@ -53,8 +54,6 @@ struct LayoutRow {
 
 // A control is known by its row in the table.
 using ControlIndex = std::size_t;
-
-inline constexpr std::array<std::string_view, 5> kRanges = {"10", "100", "1000", "10000", "100000"};
 
 // Captions of the body selectors and the pi label come from the body table,
 // the one place that names the bodies.

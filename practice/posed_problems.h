@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <set>
 #include <tuple>
 
-#include "core/bodies.h"
 #include "core/random_source.h"
+#include "documents/distinct_problems.h"
 #include "documents/practice_problem.h"
 #include "documents/sheet_options.h"
 
@@ -17,19 +16,15 @@ namespace stereona::practice {
 class PosedProblems {
  public:
   // A problem from the options not posed before, now marked as posed. When
-  // the `distinct` problems the options can give have all been posed, they
-  // are forgotten and the round starts again.
-  documents::PracticeProblem DrawNew(RandomSource& random, const documents::SheetOptions& options,
-                                     std::size_t distinct);
-
-  std::size_t Count() const noexcept { return posed_.size(); }
+  // every problem the options can give has been posed, those are forgotten
+  // and a new round starts.
+  documents::PracticeProblem DrawNew(RandomSource& random, const documents::SheetOptions& options);
 
  private:
-  using Key = std::tuple<std::size_t, std::size_t, std::array<double, kMaxQuantities>>;
+  using Key = std::tuple<std::size_t, std::size_t, documents::Dimensions>;
 
-  static Key KeyOf(const documents::PracticeProblem& problem);
+  static Key KeyOf(const documents::ProblemChoice& choice);
   static bool Fits(const Key& key, const documents::SheetOptions& options);
-  void ForgetRound(const documents::SheetOptions& options);
 
   std::set<Key> posed_;
 };

@@ -38,6 +38,7 @@ documents::SheetOptions OptionsOf(const PracticeSettings& settings) {
   options.bodies = settings.bodies;
   options.volumeOnly = !settings.anyUnknown;
   options.range = settings.range;
+  options.problemCount = 1;  // one at a time
   return options;
 }
 
@@ -54,7 +55,7 @@ documents::SheetOptions Practice::Session::Choice() const { return OptionsOf(set
 
 void Practice::Session::Pose() {
   const documents::SheetOptions options = Choice();
-  problem = posed.DrawNew(random, options, documents::DistinctProblemCount(options));
+  problem = posed.DrawNew(random, options);
   solved = Solve(problem);
   sentence = documents::ProblemSentence(problem);
   feedback = {};

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "core/ranges.h"
 #include "documents/practice_sheet.h"
 #include "documents/sentences.h"
-#include "form/layout_table.h"
 
 namespace stereona::web {
 
@@ -27,7 +27,7 @@ val SheetChoices() {
   val bodies = val::array();
   for (const Body& body : kBodies) bodies.call<void>("push", documents::CapitalFirst(body.caption));
   val ranges = val::array();
-  for (const std::string_view range : form::kRanges) ranges.call<void>("push", std::string(range));
+  for (const std::string_view range : kRanges) ranges.call<void>("push", std::string(range));
   const documents::SheetCaptions& text = documents::kSheetCaptions;
   val captions = val::object();
   captions.set("title", std::string(text.title));
@@ -58,7 +58,7 @@ val PracticeSheet(val options) {
   chosen.volumeOnly = options["volumeOnly"].as<bool>();
   chosen.problemCount = static_cast<int>(WholeNumber(options["problemCount"]));
   const long long range = WholeNumber(options["range"]);
-  chosen.range = range < 0 ? form::kRanges.size() : static_cast<std::size_t>(range);
+  chosen.range = range < 0 ? kRanges.size() : static_cast<std::size_t>(range);
   const long long number = WholeNumber(options["sheetNumber"]);
   chosen.sheetNumber = number < 0 ? 0 : static_cast<std::uint32_t>(number);
   chosen.variantCount = static_cast<int>(WholeNumber(options["variantCount"]));

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "documents/solution_document.h"
+#include "form/control_arrays.h"
 #include "form/layout_table.h"
 #include "form/vocabulary.h"
 #include "web/css_colour.h"
@@ -96,6 +97,9 @@ void WebForm::FaultRaised(const form::FaultReport& fault) {
   listener_.call<void>("faultRaised", report);
 }
 
-std::string WebForm::SolutionDocument() const { return documents::SolutionDocument(form_); }
+std::string WebForm::SolutionDocument() const {
+  return documents::SolutionDocument(form::kLayout[form::kLabel1[0]].text, form_.Solved(),
+                                     form_.State(form::kOutputBox).text);
+}
 
 }  // namespace stereona::web

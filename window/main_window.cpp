@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "documents/solution_document.h"
+#include "form/control_arrays.h"
 #include "practice/captions.h"
 #include "qt_bridge/qt_text.h"
 #include "window/centre_on_screen.h"
@@ -39,6 +40,12 @@ QMenu* AddMenu(QMenuBar& bar, const QString& name, const QString& title) {
 QMenuBar* MenuBarInWindow(QWidget* window) {
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   return new QMenuBar(window);
+}
+
+// The solution document of the form's last calculation, as its window shows it.
+QString SolutionDocumentOf(const form::Form& form) {
+  return ToQString(documents::SolutionDocument(form::kLayout[form::kLabel1[0]].text, form.Solved(),
+                                               form.State(form::kOutputBox).text));
 }
 
 }  // namespace
@@ -97,13 +104,10 @@ void MainWindow::BuildMenus() {
           &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
-void MainWindow::PrintSolution() {
-  PrintWithPreview(*this, ToQString(documents::SolutionDocument(calc_->Form())));
-}
+void MainWindow::PrintSolution() { PrintWithPreview(*this, SolutionDocumentOf(calc_->Form())); }
 
 void MainWindow::SaveSolutionAsPdf() {
-  SavePdfAs(*this, ToQString(documents::SolutionDocument(calc_->Form())),
-            QStringLiteral("решение"));
+  SavePdfAs(*this, SolutionDocumentOf(calc_->Form()), QStringLiteral("решение"));
 }
 
 void MainWindow::OpenPracticeSheets() {

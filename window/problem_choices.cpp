@@ -7,9 +7,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/ranges.h"
 #include "documents/sentences.h"
 #include "documents/sheet_options.h"
-#include "form/control_arrays.h"
 #include "qt_bridge/qt_text.h"
 
 namespace stereona::window {
@@ -34,10 +34,7 @@ ProblemChoices BuildProblemChoices(QWidget& parent, const QString& prefix,
   choices.anyUnknown->setObjectName(prefix + QStringLiteral("AnyUnknown"));
   choices.range = new QComboBox(&parent);
   choices.range->setObjectName(prefix + QStringLiteral("Range"));
-  // The window's own list of ranges.
-  for (const std::string_view range : form::kLayout[form::kDiapazon].items) {
-    choices.range->addItem(ToQString(range));
-  }
+  for (const std::string_view range : kRanges) choices.range->addItem(ToQString(range));
   choices.rangeLabel->setBuddy(choices.range);
   return choices;
 }

@@ -42,7 +42,8 @@ std::string SolutionOf(const Calculation& calculation) {
       form.Type(form::kText2[k], calculation.inputs[k]);
     form.Click(form::kCommand1[0]);
   }
-  return SolutionDocument(form);
+  return SolutionDocument(form::kLayout[form::kLabel1[0]].text, form.Solved(),
+                          form.State(form::kOutputBox).text);
 }
 
 SheetOptions Sheet(std::array<bool, kBodyCount> bodies, bool volumeOnly, int problems,
