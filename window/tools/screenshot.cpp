@@ -18,9 +18,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "window/decimal_separator.h"
 #include "core/number_text.h"
 #include "practice/practice.h"
+#include "window/decimal_separator.h"
 #include "window/main_window.h"
 #include "window/practice_window.h"
 
