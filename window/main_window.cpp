@@ -10,9 +10,11 @@
 
 #include "documents/solution_document.h"
 #include "form/control_arrays.h"
+#include "practice/captions.h"
 #include "qt_bridge/qt_text.h"
 #include "window/centre_on_screen.h"
 #include "window/document_files.h"
+#include "window/practice_window.h"
 #include "window/sheet_dialog.h"
 
 namespace stereona::window {
@@ -89,6 +91,14 @@ void MainWindow::BuildMenus() {
                     QKeySequence(Qt::CTRL | Qt::Key_Q)),
           &QAction::triggered, this, &QWidget::close);
 
+  // The practice, on the bar itself: pupils use it more than anything in the menus.
+  const practice::PracticeCaptions& practice = practice::kPracticeCaptions;
+  QAction* practiceItem = bar.addAction(QLatin1Char('&') + ToQString(practice.menuItem));
+  practiceItem->setObjectName(QStringLiteral("Practice"));
+  practiceItem->setShortcut(
+      QKeySequence::fromString(ToQString(practice.menuShortcut), QKeySequence::PortableText));
+  connect(practiceItem, &QAction::triggered, this, &MainWindow::OpenPractice);
+
   QMenu& help = *AddMenu(bar, QStringLiteral("HelpMenu"), QStringLiteral("&Помощ"));
   connect(AddAction(help, QStringLiteral("About"), QStringLiteral("&За Стереона")),
           &QAction::triggered, this, &MainWindow::ShowAbout);
@@ -104,6 +114,11 @@ void MainWindow::OpenPracticeSheets() {
   auto* dialog = new SheetDialog(this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->open();
+}
+
+void MainWindow::OpenPractice() {
+  if (practice_ == nullptr) practice_ = new PracticeWindow(*calc_, this);
+  practice_->Open(*this);
 }
 
 void MainWindow::ShowAbout() {

@@ -8,6 +8,8 @@ class QMenuBar;
 
 namespace stereona::window {
 
+class PracticeWindow;
+
 // The program's top-level window: the menu bar above the window Stereo_Calc,
 // whose client area, size and controls stay exactly as they are. The frame
 // takes its caption, icon and fixed size from it.
@@ -25,10 +27,12 @@ class MainWindow : public QWidget {
   void PrintSolution();
   void SaveSolutionAsPdf();
   void OpenPracticeSheets();
+  void OpenPractice();
   void ShowAbout();
 
   StereoCalc* calc_;
   QMenuBar* menuBar_;
+  PracticeWindow* practice_ = nullptr;  // made on first use
 };
 
 }  // namespace stereona::window

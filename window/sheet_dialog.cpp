@@ -13,12 +13,11 @@
 #include <QVBoxLayout>
 
 #include "core/random_source.h"
-#include "core/ranges.h"
 #include "documents/practice_sheet.h"
-#include "documents/sentences.h"
 #include "qt_bridge/qt_text.h"
 #include "window/alert_label.h"
 #include "window/document_files.h"
+#include "window/problem_choices.h"
 
 namespace stereona::window {
 namespace {
@@ -65,52 +64,38 @@ SheetDialog::SheetDialog(QWidget* parent) : QDialog(parent) {
 
 void SheetDialog::BuildOptions() {
   const documents::SheetOptions defaults;
-  auto* bodies = new QGroupBox(ToQString(kCaptions.bodies), this);
-  auto* bodyList = new QVBoxLayout(bodies);
-  for (std::size_t v = 0; v < kBodyCount; ++v) {
-    bodies_[v] = new QCheckBox(ToQString(documents::CapitalFirst(kBodies[v].caption)), bodies);
-    bodies_[v]->setObjectName(QStringLiteral("SheetBody%1").arg(v));
-    bodies_[v]->setChecked(defaults.bodies[v]);
-    bodyList->addWidget(bodies_[v]);
-    connect(bodies_[v], &QCheckBox::toggled, this, &SheetDialog::ShowSheet);
-  }
-
-  anyUnknown_ = new QCheckBox(ToQString(kCaptions.anyUnknown), this);
-  anyUnknown_->setChecked(!defaults.volumeOnly);
+  choices_ = BuildProblemChoices(*this, QStringLiteral("Sheet"), ToQString);
+  choices_.Show(defaults.bodies, !defaults.volumeOnly, defaults.range);
   problems_ = SpinBox(*this, ToQString(kCaptions.problems), 1, documents::kMaxProblems,
                       defaults.problemCount);
-  range_ = new QComboBox(this);
-
-  for (const std::string_view range : kRanges) range_->addItem(ToQString(range));
-  range_->setCurrentIndex(static_cast<int>(defaults.range));
   // A new sheet each time the dialog opens; its number makes it again.
   const auto seed = static_cast<int>(ClockSeed() % documents::kMaxSheetNumber) + 1;
   number_ = SpinBox(*this, ToQString(kCaptions.number), 1,
                     static_cast<int>(documents::kMaxSheetNumber), seed);
   variants_ = SpinBox(*this, ToQString(kCaptions.variants), 1, documents::kMaxVariants,
                       defaults.variantCount);
+  // The range list is made with the other choices but sits among the numbers.
+  QWidget::setTabOrder(problems_, choices_.range);
+  QWidget::setTabOrder(choices_.range, number_);
   problems_->setObjectName(QStringLiteral("SheetProblems"));
   number_->setObjectName(QStringLiteral("SheetNumber"));
   variants_->setObjectName(QStringLiteral("SheetVariants"));
-  anyUnknown_->setObjectName(QStringLiteral("SheetAnyUnknown"));
-  range_->setObjectName(QStringLiteral("SheetRange"));
 
   auto* numbers = new QFormLayout;
   // Each label is its field's buddy, which names the field for a screen
   // reader (a combo box on Linux takes its name from there).
   numbers->addRow(Label(kCaptions.problems), problems_);
-  numbers->addRow(Label(kCaptions.range), range_);
+  numbers->addRow(choices_.rangeLabel, choices_.range);
   numbers->addRow(Label(kCaptions.number), number_);
   numbers->addRow(Label(kCaptions.variants), variants_);
   for (QSpinBox* box : {problems_, number_, variants_}) {
     connect(box, &QSpinBox::valueChanged, this, &SheetDialog::ShowSheet);
   }
-  connect(range_, &QComboBox::currentIndexChanged, this, &SheetDialog::ShowSheet);
-  connect(anyUnknown_, &QCheckBox::toggled, this, &SheetDialog::ShowSheet);
+  choices_.OnChange(this, [this] { ShowSheet(); });
 
   auto* options = new QVBoxLayout;
-  options->addWidget(bodies);
-  options->addWidget(anyUnknown_);
+  options->addWidget(choices_.bodyBox);
+  options->addWidget(choices_.anyUnknown);
   options->addLayout(numbers);
   options->addStretch();
 
@@ -119,6 +104,8 @@ void SheetDialog::BuildOptions() {
   preview_->setAccessibleName(QStringLiteral("Преглед на листа"));
   refusal_ = new AlertLabel(this);
   refusal_->setObjectName(QStringLiteral("SheetRefusal"));
+  refusal_->setWordWrap(true);
+  refusal_->hide();  // until there is something to refuse
   auto* shown = new QVBoxLayout;
   shown->addWidget(preview_);
   shown->addWidget(refusal_);
@@ -146,10 +133,10 @@ void SheetDialog::BuildButtons() {
 
 documents::SheetOptions SheetDialog::Options() const {
   documents::SheetOptions options;
-  for (std::size_t v = 0; v < kBodyCount; ++v) options.bodies[v] = bodies_[v]->isChecked();
-  options.volumeOnly = !anyUnknown_->isChecked();
+  options.bodies = choices_.Bodies();
+  options.volumeOnly = !choices_.AnyUnknown();
   options.problemCount = problems_->value();
-  options.range = static_cast<std::size_t>(range_->currentIndex());
+  options.range = choices_.Range();
   options.sheetNumber = static_cast<std::uint32_t>(number_->value());
   options.variantCount = variants_->value();
   return options;

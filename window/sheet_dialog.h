@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 
-#include "core/bodies.h"
 #include "documents/sheet_options.h"
+#include "window/problem_choices.h"
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTextBrowser;
@@ -34,10 +34,8 @@ class SheetDialog : public QDialog {
   void Print();
   void SavePdf();
 
-  std::array<QCheckBox*, kBodyCount> bodies_{};
-  QCheckBox* anyUnknown_ = nullptr;
+  ProblemChoices choices_;
   QSpinBox* problems_ = nullptr;
-  QComboBox* range_ = nullptr;
   QSpinBox* number_ = nullptr;
   QSpinBox* variants_ = nullptr;
   QTextBrowser* preview_ = nullptr;

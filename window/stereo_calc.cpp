@@ -135,6 +135,10 @@ void StereoCalc::Forward(Action action) {
   formBusy_ = false;
 }
 
+void StereoCalc::ActAsStudent(const std::function<void(form::Form&)>& actions) {
+  Forward([this, &actions] { actions(form_); });
+}
+
 void StereoCalc::ControlChanged(ControlIndex control, Property property) {
   Show(control, property);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string_view>
 
@@ -29,6 +30,11 @@ class StereoCalc : public QWidget, private form::FormListener {
   // order, where Enter calculates. Qt clears the focus inside a window that
   // is placed into another, so the window that takes this one in calls it.
   void FocusFirstControl();
+
+  // Runs `actions` on the form as the student's own from outside the window
+  // (the practice's «Към прозореца»): the window shows every change they
+  // make and passes none of its widgets' signals back meanwhile.
+  void ActAsStudent(const std::function<void(form::Form&)>& actions);
 
  private:
   void SetUpWindow();

@@ -447,5 +447,81 @@ class MenuThroughActions(ProgramTest):
         self.close_sheets(dialog)
 
 
+class PracticeThroughActions(ProgramTest):
+    """«Упражнение» opened from the menu bar and worked through its actions, each
+    verdict heard as an alert; the values come from the window's own calculation."""
+
+    ANY_UNKNOWN = "Търси се всяка величина, не само обемът"
+
+    def setUp(self):
+        self.alerts = []
+        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:showing")
+
+    def tearDown(self):
+        pyatspi.Registry.deregisterEventListener(self.heard, "object:state-changed:showing")
+
+    def heard(self, event):
+        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_ALERT:
+            self.alerts.append(event.source.name)
+
+    def announced(self, verdict):
+        """The alert that begins with `verdict`, once the program has raised it."""
+        def probe():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return next((said for said in self.alerts if said.startswith(verdict)), None)
+        said = wait_for(f"{verdict!r} announced", probe)
+        self.alerts.clear()
+        return said
+
+    def control(self, role, name):
+        return wait_for(f"{name!r} in the practice", lambda: pyatspi.findDescendant(
+            self.practice, lambda a: a.getRole() == role and a.name == name))
+
+    def press(self, name):
+        do_action(self.control(pyatspi.ROLE_PUSH_BUTTON, name), "Press")
+
+    def answer(self, text):
+        self.control(pyatspi.ROLE_TEXT, "Отговор").queryEditableText().setTextContents(text)
+        self.press("Провери")
+
+    def window_result(self):
+        """The problem put into the main window and calculated there: its value."""
+        self.press("Към прозореца")
+        before = self.program.calculate()
+        wait_for("the solution", lambda: self.program.output_text() != before)
+        return float(self.program.lines()[-2].rsplit("= ", 1)[1].replace(",", "."))
+
+    def test_right_almost_wrong_hint_and_solution(self):
+        bar = pyatspi.findDescendant(self.program.window,
+                                     lambda a: a.getRole() == pyatspi.ROLE_MENU_BAR)
+        do_action(next(a for a in bar if a is not None and a.name == "Упражнение…"), "Press")
+        self.practice = wait_for("the practice window", lambda: next(
+            (a for a in self.program.app if a is not None and a.name == "Упражнение"), None))
+        # The volume alone, of the body the window shows (the cone): V has pi once.
+        any_unknown = self.control(pyatspi.ROLE_CHECK_BOX, self.ANY_UNKNOWN)
+        do_action(any_unknown, "Toggle")
+        wait_for("the volume alone", lambda: not checked(any_unknown))
+
+        self.answer(f"{self.window_result():.4f}")
+        self.assertEqual(self.announced("Вярно!"), "Вярно!")
+
+        self.press("Нова задача")
+        volume = self.window_result()
+        self.answer(f"{volume * 3.14 * 7 / 22:.4f}")  # pi taken as 3,14
+        self.assertEqual(self.announced("Почти."), "Почти. Използвайте pi = 22/7.")
+        self.answer(f"{volume * 1.05:.4f}")
+        self.announced("Грешно.")
+
+        self.press("Подсказка")
+        formula = self.program.lines()[0]
+        wait_for("the formula as a hint", lambda: pyatspi.findDescendant(
+            self.practice, lambda a: a.getRole() == pyatspi.ROLE_LABEL and formula in a.name))
+        self.press("Покажи решението")
+        solution = self.control(pyatspi.ROLE_TEXT, "Решение").queryText()
+        wait_for("the solution", lambda: solution.characterCount > 0)
+        self.assertEqual(solution.getText(0, -1), self.program.output_text())
+
+
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])

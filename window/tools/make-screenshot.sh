@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Remakes docs/window.png: the real window on the xcb platform under Xvfb,
-# framed by a window manager, after solving the truncated cone for R1. Needs
+# framed by a window manager, after solving the truncated cone for R1; with
+# --practice, docs/practice-window.png, «Упражнение» after a few answers. Needs
 # the build (STEREONA_BUILD_DIR, default build) and, for the frame, a window
 # manager that honours the window's button hints: icewm does (Debian package
 # icewm); openbox would draw maximize and minimize buttons regardless.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 tool="${STEREONA_BUILD_DIR:-build}/window/stereona_screenshot"
-output="${1:-docs/window.png}"
+mode=()
+output=docs/window.png
+if [ "${1:-}" = --practice ]; then
+  mode=(--practice)
+  output=docs/practice-window.png
+  shift
+fi
+output="${1:-$output}"
 
 xvfb-run --auto-servernum -s "-screen 0 1024x768x24 -noreset" bash -c '
   if command -v icewm >/dev/null; then
@@ -17,9 +25,9 @@ xvfb-run --auto-servernum -s "-screen 0 1024x768x24 -noreset" bash -c '
     icewm & manager=$!
     sleep 2
   fi
-  QT_QPA_PLATFORM=xcb "$0" "$1"
+  QT_QPA_PLATFORM=xcb "$0" "$@"
   status=$?
   if [ -n "${manager:-}" ]; then kill "$manager"; rm -r "$ICEWM_PRIVCFG"; fi
   exit "$status"
-' "$tool" "$output"
+' "$tool" "${mode[@]}" "$output"
 echo "wrote $output"

@@ -1,17 +1,25 @@
-// Makes the picture of the window that the README shows: the window as a
-// student leaves it after solving the truncated cone for a base radius.
-// The program itself has no command line; this is a separate helper, run
-// under a display with a window manager so that the frame is drawn too.
+// Makes the pictures of the windows that the README shows: the window as a
+// student leaves it after solving the truncated cone for a base radius, or
+// (--practice) «Упражнение» after a wrong answer, a hint and an answer with
+// pi = 3,14. The program itself has no command line; this is a separate
+// helper, run under a display with a window manager so that the frame is
+// drawn too.
 //
-//   stereona_screenshot OUTPUT.png
+//   stereona_screenshot [--practice] OUTPUT.png
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 
+#include "core/number_text.h"
+#include "practice/practice.h"
+#include "window/practice_window.h"
 #include "window/start_up.h"
 
 namespace {
@@ -34,6 +42,26 @@ void SolveExample(const QWidget& window) {
   Control<QPushButton>(window, "Command1(0)")->click();
 }
 
+// The cone's volume asked; a wrong answer, the first hint, then the volume
+// with pi = 3,14: «Почти.» and what to mend.
+const QWidget& PracticeExample(QWidget& window) {
+  Control<QRadioButton>(window, "Option1(0)")->click();
+  Control<QAction>(window, "Practice")->trigger();
+  auto* practice = Control<stereona::window::PracticeWindow>(window, "PracticeWindow");
+  Control<QCheckBox>(*practice, "PracticeAnyUnknown")->click();
+  // Four places, as from a pocket calculator: enough to tell 3,14 from 22/7.
+  const auto answer = [practice](double value) {
+    Control<QLineEdit>(*practice, "PracticeAnswer")
+        ->setText(QString::fromStdString(stereona::NumberText(std::round(value * 1e4) / 1e4)));
+    Control<QPushButton>(*practice, "PracticeCheck")->click();
+  };
+  const stereona::practice::AnswerKey& key = practice->Session().Key();
+  answer(key.Value() * 3);
+  Control<QPushButton>(*practice, "PracticeHint")->click();
+  answer(key.otherPi.back().value);
+  return *practice;
+}
+
 bool SaveFramedWindow(const QWidget& window, const QString& path) {
   const QRect frame = window.frameGeometry();
   const QPixmap shot =
@@ -45,21 +73,22 @@ bool SaveFramedWindow(const QWidget& window, const QString& path) {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fputs("usage: stereona_screenshot OUTPUT.png\n", stderr);
+  const bool practice = argc == 3 && QLatin1String(argv[1]) == QLatin1String("--practice");
+  if (argc != 2 && !practice) {
+    std::fputs("usage: stereona_screenshot [--practice] OUTPUT.png\n", stderr);
     return 2;
   }
-  const QString path = QString::fromLocal8Bit(argv[1]);
+  const QString path = QString::fromLocal8Bit(argv[argc - 1]);
   // Started as the program starts it, menu bar, font and decimal mark included.
   const auto started = stereona::window::StartMainWindow(application);
-  const QWidget& window = *started;
-  SolveExample(window);
+  QWidget& window = *started;
+  const QWidget& shown = practice ? PracticeExample(window) : (SolveExample(window), window);
 
   int status = 1;
   QTimer settled;
   settled.setSingleShot(true);
   QObject::connect(&settled, &QTimer::timeout, &window, [&] {
-    status = SaveFramedWindow(window, path) ? 0 : 1;
+    status = SaveFramedWindow(shown, path) ? 0 : 1;
     QApplication::quit();
   });
   settled.start(kSettleMilliseconds);
