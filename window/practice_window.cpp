@@ -195,8 +195,8 @@ void PracticeWindow::Arrange(QWidget* choices, QWidget* problem) {
   whole->addWidget(choices);
 
   // The answer first, the buttons in the order they are used, the choices last.
-  QWidget* order[] = {answer_,   check_,    hint_,    showSolution_, solution_, newProblem_,
-                      toWindow_, close_,    choices_.bodies[0]};
+  QWidget* order[] = {answer_,     check_,    hint_,  showSolution_,     solution_,
+                      newProblem_, toWindow_, close_, choices_.bodies[0]};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   resize(760, 560);
 }
@@ -264,8 +264,8 @@ void PracticeWindow::ShowAll() {
   const practice::PracticeSettings& settings = practice_->Settings();
   choices_.Show(settings.bodies, settings.anyUnknown, settings.range);
   const std::size_t body = practice_->Body();
-  drawing_->setPixmap(QPixmap::fromImage(
-      drawings::SolidDrawingImage(body, devicePixelRatioF(), WindowFont())));
+  drawing_->setPixmap(
+      QPixmap::fromImage(drawings::SolidDrawingImage(body, devicePixelRatioF(), WindowFont())));
   drawing_->setAccessibleName(ToQString(documents::CapitalFirst(kBodies[body].caption)));
   sentence_->setText(ToQString(practice_->Sentence()));
   // Said with the answer box, where the focus is while the pupil works.
@@ -284,8 +284,9 @@ void PracticeWindow::ShowScore() {
 
 void PracticeWindow::ShowWorking() {
   const std::vector<std::string>& hints = practice_->Hints();
-  hints_->setText(hints.empty() ? QString()
-                                : ToQString(kCaptions.hints) + QStringLiteral(":\n") + Lines(hints));
+  hints_->setText(hints.empty()
+                      ? QString()
+                      : ToQString(kCaptions.hints) + QStringLiteral(":\n") + Lines(hints));
   solution_->setPlainText(OutputLines(practice_->Solution()));
   ShowScore();
 }

@@ -88,7 +88,8 @@ TEST_F(PracticeWindowTest, OpensOnTheWindowsChoicesWithEveryControlNamed) {
   EXPECT_EQ(Session().Body(), 4U);
   for (int v = 0; v < 6; ++v) {
     EXPECT_EQ(Get<QCheckBox>(qPrintable(QStringLiteral("PracticeBody%1").arg(v)))->isChecked(),
-              v == 4) << v;
+              v == 4)
+        << v;
   }
   EXPECT_TRUE(Get<QCheckBox>("PracticeAnyUnknown")->isChecked());
   EXPECT_EQ(Get<QComboBox>("PracticeRange")->currentIndex(), 1);
