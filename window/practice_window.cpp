@@ -39,7 +39,7 @@ practice::PracticeSettings WindowChoices(const form::Form& form) {
 // "Почти." in bold and what to mend after it.
 QString FeedbackText(const practice::Feedback& feedback) {
   const QString verdict = ToQString(feedback.verdict).toHtmlEscaped();
-  const QString message = ToQString(feedback.message).toHtmlEscaped();
+  QString message = ToQString(feedback.message).toHtmlEscaped();
   if (verdict.isEmpty()) return message;
   return QStringLiteral("<b>%1</b> %2").arg(verdict, message);
 }
