@@ -2,8 +2,10 @@
 
 #include <fast_float/fast_float.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -22,10 +24,11 @@ constexpr std::string_view kNoBreakSpaces[] = {"\u00A0", "\u202F"};
 
 std::size_t SkippedLength(std::string_view text, std::size_t at) {
   if (IsSkipped(text[at])) return 1;
-  for (const std::string_view space : kNoBreakSpaces) {
-    if (text.substr(at, space.size()) == space) return space.size();
-  }
-  return 0;
+  const std::string_view rest = text.substr(at);
+  const auto* space =
+      std::find_if(std::begin(kNoBreakSpaces), std::end(kNoBreakSpaces),
+                   [rest](std::string_view s) { return rest.substr(0, s.size()) == s; });
+  return space == std::end(kNoBreakSpaces) ? 0 : space->size();
 }
 
 // The text without its blanks, and with its first decimal mark written as
