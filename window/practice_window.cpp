@@ -150,9 +150,10 @@ void PracticeWindow::BuildButtons() {
 QWidget* PracticeWindow::BuildChoices() {
   choices_ = BuildProblemChoices(*this, QStringLiteral("Practice"), std::ref(mnemonic_));
   choices_.OnChange(this, [this] { ChangeSettings(); });
-  refusal_ = new QLabel(this);
+  refusal_ = new AlertLabel(this);
   refusal_->setObjectName(QStringLiteral("PracticeRefusal"));
   refusal_->setWordWrap(true);
+  refusal_->hide();  // until a choice is refused
   auto* column = new QWidget(this);
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -218,7 +219,7 @@ void PracticeWindow::ChangeSettings() {
   settings.anyUnknown = choices_.AnyUnknown();
   settings.range = choices_.Range();
   const std::optional<std::string> refused = practice_->ChangeSettings(settings);
-  refusal_->setText(refused ? ToQString(*refused) : QString());
+  refusal_->Say(refused ? ToQString(*refused) : QString());
   if (!refused) answer_->clear();
   ShowAll();
 }

@@ -59,7 +59,7 @@ class PracticeWindow : public QDialog {
   std::unique_ptr<practice::Practice> practice_;
   Mnemonics mnemonic_;
   ProblemChoices choices_;
-  QLabel* refusal_ = nullptr;
+  AlertLabel* refusal_ = nullptr;
   QLabel* drawing_ = nullptr;
   QLabel* sentence_ = nullptr;
   QLineEdit* answer_ = nullptr;
