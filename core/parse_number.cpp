@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 #include <limits>
 #include <string>
 
@@ -18,17 +17,13 @@ bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsDecimalMark(char c) { return c == '.' || c == ','; }
 
-// A pupil's "1 000" copied from a Bulgarian text holds a no-break space
-// (U+00A0) or a narrow one (U+202F) between the groups; they are blanks too.
-constexpr std::string_view kNoBreakSpaces[] = {"\u00A0", "\u202F"};
-
 std::size_t SkippedLength(std::string_view text, std::size_t at) {
   if (IsSkipped(text[at])) return 1;
   const std::string_view rest = text.substr(at);
-  const auto* space =
-      std::find_if(std::begin(kNoBreakSpaces), std::end(kNoBreakSpaces),
+  const auto space =
+      std::find_if(kNoBreakSpaces.begin(), kNoBreakSpaces.end(),
                    [rest](std::string_view s) { return rest.substr(0, s.size()) == s; });
-  return space == std::end(kNoBreakSpaces) ? 0 : space->size();
+  return space == kNoBreakSpaces.end() ? 0 : space->size();
 }
 
 // The text without its blanks, and with its first decimal mark written as

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace stereona {
+
+// A pupil's "1 000" copied from a Bulgarian text holds a no-break space
+// (U+00A0) or a narrow one (U+202F) between the groups: blanks to a reader
+// of numbers, as UTF-8.
+inline constexpr std::array<std::string_view, 2> kNoBreakSpaces = {"\u00A0", "\u202F"};
 
 // The one parse of text to a number. Blanks, tabs, line feeds and no-break
 // spaces are skipped wherever they stand; then the longest leading number is

@@ -1,9 +1,9 @@
 #include "practice/answer_reading.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <iterator>
 #include <string>
 
 #include "core/parse_number.h"
@@ -17,7 +17,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The blanks a pupil's text may hold: those ParseNumber skips, and the
 // carriage return a pasted line brings.
-constexpr std::string_view kBlanks[] = {" ", "\t", "\n", "\r", "\u00A0", "\u202F"};
+constexpr std::array<std::string_view, 6> kBlanks = {
+    " ", "\t", "\n", "\r", kNoBreakSpaces[0], kNoBreakSpaces[1]};
 
 // Reads the answer's text from left to right.
 class Scanner {
@@ -31,10 +32,10 @@ class Scanner {
   void Skip(char c) { at_ += Next(c) ? 1 : 0; }
 
   std::size_t BlankAt(std::size_t at) const {
-    const auto blank =
-        std::find_if(std::begin(kBlanks), std::end(kBlanks),
-                     [&](std::string_view b) { return text_.substr(at, b.size()) == b; });
-    return blank == std::end(kBlanks) ? 0 : blank->size();
+    const auto blank = std::find_if(kBlanks.begin(), kBlanks.end(), [&](std::string_view b) {
+      return text_.substr(at, b.size()) == b;
+    });
+    return blank == kBlanks.end() ? 0 : blank->size();
   }
   bool SkipBlanks() {
     const std::size_t start = at_;
