@@ -1,91 +1,147 @@
 #include "practice/answer_key.h"
 
 #include <array>
-#include <numbers>
 
-#include "core/fault.h"
-#include "core/number_text.h"
 #include "documents/window_calculation.h"
+#include "practice/answer_reading.h"
 #include "solvers/quantity_slots.h"
 
 namespace stereona::practice {
 namespace {
 
-// The known mistakes each body's formula invites.
-struct BodySlips {
-  bool dividesByThree;  // V = S * H / 3
-  bool baseByRoot;      // a base dimension asked is a square root, not a quadratic's root
+// How each body's volume is made of its dimensions, so that the value asked
+// can be found exactly, also with another pi or a slip in the formula:
+// V = pi * (the linear dimensions' product) * (the base's term) / divisor,
+// the base's term s*s of one base dimension, or s*s + s*t + t*t of two.
+enum class BaseTerm { None, Square, TwoSquares };
+struct VolumeFormula {
+  int divisor;
+  BaseTerm base;
+  std::array<bool, kMaxQuantities> linear;  // by slot; the others but 0 are the base's
 };
-constexpr std::array<BodySlips, kBodyCount> kBodySlips = {{
-    {true, true},    // cone
-    {true, false},   // truncated cone
-    {true, true},    // pyramid
-    {true, false},   // truncated pyramid
-    {false, true},   // cylinder
-    {false, false},  // parallelepiped
+constexpr std::array<VolumeFormula, kBodyCount> kFormulas = {{
+    {3, BaseTerm::Square, {false, true, false, false}},      // cone
+    {3, BaseTerm::TwoSquares, {false, true, false, false}},  // truncated cone
+    {3, BaseTerm::Square, {false, true, false, false}},      // pyramid
+    {3, BaseTerm::TwoSquares, {false, true, false, false}},  // truncated pyramid
+    {1, BaseTerm::Square, {false, true, false, false}},      // cylinder
+    {1, BaseTerm::None, {false, true, true, true}},          // parallelepiped
 }};
+constexpr std::size_t kVolumeSlot = 0;
+constexpr std::size_t kFirstBaseSlot = 2;
 
-// Slot 0 is the volume; of the bodies with slips, slot 1 is the height and
-// the rest are their bases' dimensions.
-constexpr std::size_t kHeightSlot = 1;
-static_assert(slots::cone::H == kHeightSlot && slots::truncated_cone::H == kHeightSlot &&
-              slots::pyramid::H == kHeightSlot && slots::truncated_pyramid::H == kHeightSlot &&
-              slots::cylinder::H == kHeightSlot);
+Rational Whole(std::int64_t value) { return {BigInteger(value), BigInteger(1)}; }
+const Rational kWindowPi{BigInteger(22), BigInteger(7)};
+const Rational kSchoolPi{BigInteger(314), BigInteger(100)};
+// pi to 40 places: the true pi to every digit an answer can carry that may
+// be held against it.
+const Rational kTruePi{*BigInteger::FromDigits("31415926535897932384626433832795028841971"),
+                       BigInteger::PowerOfTen(40)};
 
-constexpr double kWindowPi = 22.0 / 7.0;
-constexpr double kSchoolPi = 3.14;
-
-double Result(const ProblemState& state) {
-  return state.Quantity[kNumeratorSlot] / state.Quantity[kDenominatorSlot];
-}
-
-// What a pupil finds whose formula gives `times` the volume: that much of
-// the volume asked, or the dimension the window finds for the volume given
-// divided by it.
-std::optional<double> ValueWithVolumeTimes(const documents::PracticeProblem& problem, double value,
-                                           double times) {
-  if (problem.unknown == 0) return value * times;
-  std::array<std::string, kMaxQuantities> inputs = problem.given;
-  inputs[0] = NumberText(problem.values[0] / times);
-  try {
-    const ProblemState state =
-        documents::CalculateInWindow(problem.body, problem.unknown, inputs).state;
-    if (state.Quantity[kDenominatorSlot] <= 0.0) return std::nullopt;  // refused
-    return Result(state);
-  } catch (const FloatingPointFault&) {
-    return std::nullopt;
+// A problem's values as given, exactly; the unknown's slot is 0.
+using Values = std::array<Rational, kMaxQuantities>;
+std::optional<Values> ExactValues(const documents::PracticeProblem& problem) {
+  Values values;
+  for (std::size_t k = 0; k < kBodies[problem.body].quantityCount; ++k) {
+    if (k == problem.unknown) continue;
+    const auto given = ReadAnswer(problem.given[k]);
+    if (!given || given->form == TypedAnswer::Form::Fraction || given->negative)
+      return std::nullopt;
+    values[k] = given->value;
   }
+  return values;
 }
 
-void AddSlip(std::vector<KnownSlip>& slips, std::optional<double> value, std::string_view message) {
-  if (value) slips.push_back({*value, message});
-}
-
-std::vector<KnownSlip> OtherPi(const documents::PracticeProblem& problem, double value) {
-  std::vector<KnownSlip> slips;
-  if (!kBodies[problem.body].usesPi) return slips;
-  for (const double pi : {std::numbers::pi, kSchoolPi}) {
-    AddSlip(slips, ValueWithVolumeTimes(problem, value, pi / kWindowPi), kUsePiMessage);
+// What multiplies the base's term to give the volume, for a pupil whose
+// formula gives `times` the volume, with `pi`: the linear dimensions but
+// the unknown, over the divisor.
+Rational VolumeFactor(const documents::PracticeProblem& problem, const Values& values,
+                      const Rational& times, const Rational& pi) {
+  const VolumeFormula& formula = kFormulas[problem.body];
+  Rational factor = times / Whole(formula.divisor);
+  if (kBodies[problem.body].usesPi) factor = factor * pi;
+  for (std::size_t k = 1; k < kBodies[problem.body].quantityCount; ++k) {
+    if (formula.linear[k] && k != problem.unknown) factor = factor * values[k];
   }
-  return slips;
+  return factor;
 }
 
-std::vector<KnownSlip> Mistakes(const documents::PracticeProblem& problem, double value) {
-  const BodySlips& body = kBodySlips[problem.body];
+// The value asked of such a pupil: the volume so computed, or the dimension
+// that gives the volume given. Nothing where no length gives it (a
+// quadratic without a root that is not negative) or a value given is 0.
+std::optional<ExactValue> ValueAsked(const documents::PracticeProblem& problem,
+                                     const Values& values, const Rational& times,
+                                     const Rational& pi) {
+  const VolumeFormula& formula = kFormulas[problem.body];
+  const std::size_t unknown = problem.unknown;
+  const Rational factor = VolumeFactor(problem, values, times, pi);
+  // The base's term, when the unknown is not in it.
+  Rational base = Whole(1);
+  if (formula.base == BaseTerm::Square) base = values[kFirstBaseSlot] * values[kFirstBaseSlot];
+  if (formula.base == BaseTerm::TwoSquares) {
+    const Rational& s = values[kFirstBaseSlot];
+    const Rational& t = values[kFirstBaseSlot + 1];
+    base = s * s + s * t + t * t;
+  }
+
+  if (unknown == kVolumeSlot) return ExactValue(factor * base);
+  if (factor.Sign() == 0 || values[kVolumeSlot].Sign() == 0) return std::nullopt;
+  if (formula.linear[unknown]) {
+    if (base.Sign() == 0) return std::nullopt;
+    return ExactValue(values[kVolumeSlot] / (factor * base));
+  }
+  // The base's term itself: s*s, or x*x + y*x + y*y with y known.
+  const Rational term = values[kVolumeSlot] / factor;
+  if (formula.base == BaseTerm::Square) return ExactValue::Root(BigInteger(0), term, BigInteger(1));
+  const Rational& y = values[unknown == kFirstBaseSlot ? kFirstBaseSlot + 1 : kFirstBaseSlot];
+  // x = (-y + sqrt(4 * term - 3 * y*y)) / 2, a length when the root is at least y.
+  const Rational radicand = Whole(4) * term - Whole(3) * y * y;
+  if ((radicand - y * y).Sign() < 0) return std::nullopt;
+  return ExactValue::Root(-y.numerator, radicand * Rational{y.denominator * y.denominator},
+                          BigInteger(2) * y.denominator);
+}
+
+void AddSlip(std::vector<KnownSlip>& slips, const ExactValue& key,
+             const std::optional<ExactValue>& value, std::string_view message) {
+  // A slip that gives the right value is no slip.
+  const auto rational = value ? value->AsRational() : std::nullopt;
+  if (!value || (rational && key.CompareWith(*rational) == 0)) {
+    return;
+  }
+  slips.push_back({*value, message});
+}
+
+AnswerKey KeyOf(const documents::PracticeProblem& problem) {
+  const auto values = ExactValues(problem);
+  const auto value = values ? ValueAsked(problem, *values, Whole(1), kWindowPi) : std::nullopt;
+  AnswerKey key;
+  if (!value) return key;  // no value: every answer is wrong
+  key.value = *value;
+  const VolumeFormula& formula = kFormulas[problem.body];
   const bool round = kBodies[problem.body].usesPi;
-  const bool base = problem.unknown > kHeightSlot;
-  std::vector<KnownSlip> slips;
-  if (body.dividesByThree) {
-    AddSlip(slips, ValueWithVolumeTimes(problem, value, 3.0), kForgotThirdMessage);
+  const auto withTimes = [&](std::int64_t times) {
+    return ValueAsked(problem, *values, Whole(times), kWindowPi);
+  };
+  if (round) {
+    for (const Rational& pi : {kTruePi, kSchoolPi}) {
+      AddSlip(key.otherPi, key.value, ValueAsked(problem, *values, Whole(1), pi), kUsePiMessage);
+    }
   }
+  const bool base = problem.unknown != kVolumeSlot && !formula.linear[problem.unknown];
+  if (formula.divisor == 3) AddSlip(key.mistakes, key.value, withTimes(3), kForgotThirdMessage);
   if (round) {
     // The diameter put in makes the volume 4 times, and the height a
     // quarter; a radius asked is given as the diameter.
-    AddSlip(slips, base ? 2.0 * value : ValueWithVolumeTimes(problem, value, 4.0),
+    AddSlip(key.mistakes, key.value, base ? value->Times(BigInteger(2)) : withTimes(4),
             kDiameterMessage);
   }
-  if (body.baseByRoot && base) AddSlip(slips, value * value, kNoRootMessage);
-  return slips;
+  if (base && formula.base == BaseTerm::Square) {
+    // s*s, the base's term, given for s.
+    const Rational term =
+        (*values)[kVolumeSlot] / VolumeFactor(problem, *values, Whole(1), kWindowPi);
+    AddSlip(key.mistakes, key.value, ExactValue(term), kNoRootMessage);
+  }
+  return key;
 }
 
 // The lines of the working up to the result, split at their line ends.
@@ -103,20 +159,11 @@ constexpr std::size_t kHintCount = 2;
 
 }  // namespace
 
-std::optional<double> ValueWithPi(const documents::PracticeProblem& problem, double pi) {
-  const auto solved =
-      documents::CalculateInWindow(problem.body, problem.unknown, problem.given).state;
-  return ValueWithVolumeTimes(problem, Result(solved), pi / kWindowPi);
-}
-
 SolvedProblem Solve(const documents::PracticeProblem& problem) {
   const documents::WindowCalculation window =
       documents::CalculateInWindow(problem.body, problem.unknown, problem.given);
   SolvedProblem solved;
-  solved.key.numerator = window.state.Quantity[kNumeratorSlot];
-  solved.key.denominator = window.state.Quantity[kDenominatorSlot];
-  solved.key.otherPi = OtherPi(problem, solved.key.Value());
-  solved.key.mistakes = Mistakes(problem, solved.key.Value());
+  solved.key = KeyOf(problem);
   solved.solution = window.output;
   solved.hints = Lines(documents::SolverLines(problem.body, window.state));
   solved.hints.resize(std::min(solved.hints.size(), kHintCount));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,5 @@ struct SolvedProblem {
 };
 
 SolvedProblem Solve(const documents::PracticeProblem& problem);
-
-// The problem's answer with another value of pi, by the window's own
-// calculation: pi enters every formula with the volume alone (V = pi * f(H,
-// R, ...)), so the dimensions with pi are those the window finds for the
-// volume scaled by (22/7) / pi, and the volume with pi is the window's
-// scaled by pi / (22/7). Nothing when the window finds no value.
-std::optional<double> ValueWithPi(const documents::PracticeProblem& problem, double pi);
 
 }  // namespace stereona::practice

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <string>
 
 #include "core/parse_number.h"
 
 namespace stereona::practice {
 namespace {
-
-using Ratio = TypedAnswer::Ratio;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -68,48 +64,22 @@ class Scanner {
   std::size_t at_ = 0;
 };
 
-// Digits as a whole number, when it fits in 64 bits.
-std::optional<std::uint64_t> Whole(std::string_view digits) {
-  std::uint64_t whole = 0;
-  const char* end = digits.data() + digits.size();
-  if (digits.empty()) return whole;
-  const auto [stop, error] = std::from_chars(digits.data(), end, whole);
-  if (error != std::errc{} || stop != end) return std::nullopt;
-  return whole;
+// The first and last digits other than 0, npos for none.
+struct Significance {
+  std::size_t first;
+  std::size_t last;
+};
+Significance SignificantDigits(std::string_view digits) {
+  return {digits.find_first_not_of('0'), digits.find_last_not_of('0')};
 }
 
-std::optional<Ratio> Over(std::optional<std::uint64_t> numerator,
-                          std::optional<std::uint64_t> denominator) {
-  if (!numerator || !denominator) return std::nullopt;
-  return Ratio{*numerator, *denominator};
-}
-
-// a b/c as one fraction, (a*c + b)/c, when it fits.
-std::optional<Ratio> Mixed(std::optional<std::uint64_t> a, const std::optional<Ratio>& fraction) {
-  if (!a || !fraction) return std::nullopt;
-  std::uint64_t numerator = 0;
-  if (__builtin_mul_overflow(*a, fraction->denominator, &numerator) ||
-      __builtin_add_overflow(numerator, fraction->numerator, &numerator)) {
-    return std::nullopt;
-  }
-  return Ratio{numerator, fraction->denominator};
-}
-
-std::size_t SignificantDigits(std::string_view digits) {
-  const auto first = digits.find_first_not_of('0');
-  return first == std::string_view::npos ? 0 : digits.size() - first;
-}
-
-// A number below 10^308 with these digits before and after the decimal
-// mark; nothing for a larger one, which a double may not hold.
-constexpr std::size_t kMostWholeDigits = 308;
-std::optional<double> Number(std::string_view whole, std::string_view fraction = {}) {
-  if (SignificantDigits(whole) > kMostWholeDigits) return std::nullopt;
-  return ParseNumber(std::string(whole) + "." + std::string(fraction));
+std::optional<BigInteger> Whole(std::string_view digits) {
+  if (digits.size() > kMostDigits) return std::nullopt;
+  return BigInteger::FromDigits(digits);
 }
 
 // "418/3" or "139 1/3", after the sign. A zero denominator is no number.
-std::optional<TypedAnswer> ReadFraction(Scanner& scan, bool negative) {
+std::optional<TypedAnswer> ReadFraction(Scanner& scan) {
   std::string_view whole;
   std::string_view numerator = scan.Digits();
   if (numerator.empty()) return std::nullopt;
@@ -125,21 +95,18 @@ std::optional<TypedAnswer> ReadFraction(Scanner& scan, bool negative) {
   const std::string_view denominator = scan.Digits();
   if (denominator.empty() || !scan.AtEnd()) return std::nullopt;
 
-  const auto over = Number(denominator);
-  const auto part = Number(numerator);
-  const auto wholePart = Number(whole);
-  if (!over || !part || !wholePart || *over == 0.0) return std::nullopt;
+  const auto over = Whole(denominator);
+  const auto part = Whole(numerator);
+  const auto wholePart = Whole(whole);
+  if (!over || !part || !wholePart || over->IsZero()) return std::nullopt;
   TypedAnswer answer;
-  answer.value = *wholePart + *part / *over;
-  if (!std::isfinite(answer.value)) return std::nullopt;
-  if (negative) answer.value = -answer.value;
-  answer.ratio = Over(Whole(numerator), Whole(denominator));
-  if (!whole.empty()) answer.ratio = Mixed(Whole(whole), answer.ratio);
+  answer.form = TypedAnswer::Form::Fraction;
+  answer.value = {*wholePart * *over + *part, *over};
   return answer;
 }
 
 // "139,33", "139.33", ".5", "1 386,67", after the sign.
-std::optional<TypedAnswer> ReadDecimal(Scanner& scan, bool negative) {
+std::optional<TypedAnswer> ReadDecimal(Scanner& scan) {
   std::string digits(scan.Digits());
   if (!digits.empty()) {
     for (std::string_view group = scan.ThousandsGroup(); !group.empty();
@@ -147,26 +114,26 @@ std::optional<TypedAnswer> ReadDecimal(Scanner& scan, bool negative) {
       digits += group;
     }
   }
+  const bool marked = scan.Next(',') || scan.Next('.');
   std::string_view fraction;
-  if (scan.Next(',') || scan.Next('.')) {
+  if (marked) {
     scan.Skip(scan.Current());
     fraction = scan.Digits();
   }
   if ((digits.empty() && fraction.empty()) || !scan.AtEnd()) return std::nullopt;
 
-  const auto value = Number(digits, fraction);
+  const std::size_t places = fraction.size();
+  digits += fraction;
+  const auto value = Whole(digits);
   if (!value) return std::nullopt;
   TypedAnswer answer;
-  answer.decimal = true;
-  answer.value = negative ? -*value : *value;
-  answer.places = fraction.size();
-  digits += fraction;
-  answer.significant = SignificantDigits(digits);
-  if (answer.places < 20) {
-    std::uint64_t scale = 1;
-    for (std::size_t p = 0; p < answer.places; ++p) scale *= 10;
-    answer.ratio = Over(Whole(digits), scale);
-  }
+  answer.form = marked ? TypedAnswer::Form::Decimal : TypedAnswer::Form::Whole;
+  answer.value = {*value, BigInteger::PowerOfTen(places)};
+  const auto [first, last] = SignificantDigits(digits);
+  if (first == std::string_view::npos) return answer;  // zero
+  answer.mostDigits = static_cast<int>(digits.size() - first);
+  answer.leastDigits = marked ? answer.mostDigits : static_cast<int>(last - first + 1);
+  answer.lowestPlace = static_cast<int>(digits.size() - 1 - last) - static_cast<int>(places);
   return answer;
 }
 
@@ -191,12 +158,14 @@ std::string_view Trimmed(std::string_view text) {
 }  // namespace
 
 std::optional<TypedAnswer> ReadAnswer(std::string_view text) {
-  const std::string_view answer = Trimmed(text);
-  Scanner scan(answer);
+  const std::string_view trimmed = Trimmed(text);
+  Scanner scan(trimmed);
   const bool negative = scan.Next('-');
-  if (scan.Next('-') || scan.Next('+')) scan.Skip(answer[0]);
-  if (answer.find('/') != std::string_view::npos) return ReadFraction(scan, negative);
-  return ReadDecimal(scan, negative);
+  if (scan.Next('-') || scan.Next('+')) scan.Skip(trimmed[0]);
+  std::optional<TypedAnswer> answer =
+      trimmed.find('/') != std::string_view::npos ? ReadFraction(scan) : ReadDecimal(scan);
+  if (answer) answer->negative = negative && answer->value.Sign() != 0;
+  return answer;
 }
 
 }  // namespace stereona::practice

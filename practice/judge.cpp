@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "core/number_text.h"
@@ -12,81 +10,121 @@
 namespace stereona::practice {
 namespace {
 
-__extension__ using Wide = unsigned __int128;
+constexpr int kLeastSignificantDigits = 3;
 
-// The slack of a comparison, relative to the value: the window's value is
-// itself rounded (a double, and the root of a root), so an answer that
-// differs from it only there is the same number.
-constexpr double kSlack = 1e-12;
-// How near a known slip a decimal answer must be besides lying within a
-// unit of its last place: a coarse answer of one or two digits lies near
-// everything and says nothing about how it was reached.
-constexpr double kSlipNearness = 0.005;
-constexpr std::size_t kLeastSignificantDigits = 3;
+// The places a pupil names, from 10^-6 to 10^14: «Закръглете до стотни.»
+constexpr int kFirstPlace = -6;
+constexpr std::array<std::string_view, 21> kPlaceWords = {
+    "милионни",         "стохилядни",       "десетохилядни",   "хилядни",
+    "стотни",           "десети",           "цяло число",      "десетици",
+    "стотици",          "хиляди",           "десетки хиляди",  "стотици хиляди",
+    "милиони",          "десетки милиони",  "стотици милиони", "милиарди",
+    "десетки милиарди", "стотици милиарди", "трилиони",        "десетки трилиони",
+    "стотици трилиони"};
 
-// 0 to 6 places as a pupil names them: «Закръглете до стотни.»
-constexpr std::array<std::string_view, 7> kPlacesWords = {
-    "цяло число", "десети", "стотни", "хилядни", "десетохилядни", "стохилядни", "милионни"};
+// The answer `n` held against a value v's first k significant digits,
+// whose last has the unit u = 10^(v's exponent - k + 1).
+class DigitsOf {
+ public:
+  DigitsOf(const ExactValue& v, const TypedAnswer& answer, int k)
+      : v_(v),
+        n_(answer.value),
+        place_(v.Exponent() - k + 1),
+        unit_(Rational::PowerOfTen(place_)),
+        onPlace_(answer.lowestPlace >= place_) {}
 
-bool Near(double answer, double value, double tolerance) {
-  return std::fabs(answer - value) <= tolerance + kSlack * std::fabs(value);
-}
-
-// A whole number of a double that a 64-bit integer holds exactly.
-std::optional<std::uint64_t> ExactWhole(double value) {
-  if (!(value > 0.0 && value < 0x1p63) || value != std::floor(value)) return std::nullopt;
-  return static_cast<std::uint64_t>(value);
-}
-
-// The answer is the key's value itself: as fractions when both are held
-// exactly, otherwise within the slack.
-bool IsExact(const TypedAnswer& answer, const AnswerKey& key) {
-  const auto numerator = ExactWhole(key.numerator);
-  const auto denominator = ExactWhole(key.denominator);
-  if (answer.ratio && numerator && denominator) {
-    return Wide{answer.ratio->numerator} * *denominator ==
-           Wide{*numerator} * answer.ratio->denominator;
+  int Place() const { return place_; }
+  // n is v rounded half up to k digits, or the other neighbour where v
+  // stands halfway.
+  bool Rounded() const {
+    const Rational half = unit_ * Rational{BigInteger(1), BigInteger(2)};
+    return onPlace_ && v_.CompareWith(n_ - half) >= 0 && v_.CompareWith(n_ + half) <= 0;
   }
-  return Near(answer.value, key.Value(), 0.0);
+  // n is v with its digits after the k-th dropped.
+  bool Cut() const { return onPlace_ && v_.CompareWith(n_) >= 0 && v_.CompareWith(n_ + unit_) < 0; }
+  // n is less than one unit from v, which is not exact at k digits.
+  bool WithinUnit() const {
+    return v_.CompareWith(n_ - unit_) > 0 && v_.CompareWith(n_ + unit_) < 0 &&
+           !v_.IsMultipleOfPowerOfTen(place_);
+  }
+
+ private:
+  const ExactValue& v_;
+  const Rational& n_;
+  int place_;
+  Rational unit_;
+  bool onPlace_;  // n is a whole multiple of the unit
+};
+
+// Whether some k the answer may carry, within [least, most], passes `test`.
+template <typename Test>
+std::optional<int> AnyDigits(const TypedAnswer& answer, int least, int most, Test test) {
+  for (int k = std::max(least, answer.leastDigits); k <= std::min(most, answer.mostDigits); ++k) {
+    if (test(k)) return k;
+  }
+  return std::nullopt;
 }
 
-// A unit of the answer's last typed place: 0,01 for "139,33".
-double LastPlaceUnit(const TypedAnswer& answer) {
-  return std::pow(10.0, -static_cast<double>(answer.places));
+constexpr int kAnyDigits = 1 << 30;
+
+bool IsExactly(const ExactValue& v, const TypedAnswer& answer) {
+  return v.CompareWith(answer.value) == 0;
 }
 
-// Whether the answer is the slip's value, within `units` of the answer's
-// last place when it is a decimal.
-bool MatchesSlip(const TypedAnswer& answer, double slip, double units) {
-  if (!answer.decimal) return Near(answer.value, slip, 0.0);
-  return Near(answer.value, slip, units * LastPlaceUnit(answer)) &&
-         std::fabs(answer.value - slip) <= kSlipNearness * slip;
+// v itself, or v rounded or cut to one of the answer's k.
+bool IsRoundedOrCut(const ExactValue& v, const TypedAnswer& answer) {
+  return IsExactly(v, answer) || AnyDigits(answer, 1, kAnyDigits, [&](int k) {
+           const DigitsOf digits(v, answer, k);
+           return digits.Rounded() || digits.Cut();
+         });
 }
 
-const KnownSlip* FindSlip(const TypedAnswer& answer, const std::vector<KnownSlip>& slips,
-                          double units) {
-  const auto slip = std::find_if(slips.begin(), slips.end(), [&](const KnownSlip& s) {
-    return MatchesSlip(answer, s.value, units);
-  });
+const KnownSlip* FindSlip(const std::vector<KnownSlip>& slips,
+                          bool (*matches)(const ExactValue&, const TypedAnswer&),
+                          const TypedAnswer& answer) {
+  const auto slip = std::find_if(slips.begin(), slips.end(),
+                                 [&](const KnownSlip& s) { return matches(s.value, answer); });
   return slip == slips.end() ? nullptr : &*slip;
+}
+
+// Another pi's value rounded or cut, or for k >= 3 within a unit.
+bool IsNearOtherPi(const ExactValue& v, const TypedAnswer& answer) {
+  return IsRoundedOrCut(v, answer) ||
+         AnyDigits(answer, kLeastSignificantDigits, kAnyDigits,
+                   [&](int k) { return DigitsOf(v, answer, k).WithinUnit(); });
 }
 
 Feedback Verdict(VerdictKind kind, std::string_view message = {}) {
   return {kind, std::string(VerdictText(kind)), std::string(message)};
 }
 
-// A decimal near the right value: «Вярно!» when it is the value rounded to
-// enough digits; «Почти.» when to too few, or when off by one in its last
-// place (`units` 1) beyond the rounding (`units` 1/2).
-std::optional<Feedback> JudgeRounding(const TypedAnswer& answer, double value, double units) {
-  if (!answer.decimal || !Near(answer.value, value, units * LastPlaceUnit(answer))) {
-    return std::nullopt;
+Feedback JudgeNumber(const TypedAnswer& answer, const AnswerKey& key) {
+  const ExactValue& x = key.value;
+  if (answer.negative) return Verdict(VerdictKind::Wrong);  // no length is below 0
+  if (answer.value.Sign() == 0 || x.CompareWith({}) <= 0) {
+    return Verdict(IsExactly(x, answer) ? VerdictKind::Right : VerdictKind::Wrong);
   }
-  if (answer.significant < kLeastSignificantDigits) {
+  if (IsExactly(x, answer) || AnyDigits(answer, kLeastSignificantDigits, kAnyDigits,
+                                        [&](int k) { return DigitsOf(x, answer, k).Rounded(); })) {
+    return Verdict(VerdictKind::Right);
+  }
+  if (const KnownSlip* mistake = FindSlip(key.mistakes, IsRoundedOrCut, answer)) {
+    return Verdict(VerdictKind::Wrong, mistake->message);
+  }
+  if (AnyDigits(answer, 1, kLeastSignificantDigits - 1, [&](int k) {
+        const DigitsOf digits(x, answer, k);
+        return digits.Rounded() || digits.Cut();
+      })) {
     return Verdict(VerdictKind::Almost, kSignificantDigitsMessage);
   }
-  if (units < 1.0) return Verdict(VerdictKind::Right);
-  return Verdict(VerdictKind::Almost, RoundToMessage(static_cast<int>(answer.places)));
+  if (const auto near = AnyDigits(answer, kLeastSignificantDigits, kAnyDigits,
+                                  [&](int k) { return DigitsOf(x, answer, k).WithinUnit(); })) {
+    return Verdict(VerdictKind::Almost, RoundToMessage(DigitsOf(x, answer, *near).Place()));
+  }
+  if (const KnownSlip* slip = FindSlip(key.otherPi, IsNearOtherPi, answer)) {
+    return Verdict(VerdictKind::Almost, slip->message);
+  }
+  return Verdict(VerdictKind::Wrong);
 }
 
 }  // namespace
@@ -110,30 +148,21 @@ std::string NotANumberMessage() {
   return "Въведете число, например " + NumberText(139.33) + " или 418/3.";
 }
 
-std::string RoundToMessage(int places) {
-  if (places >= 0 && static_cast<std::size_t>(places) < kPlacesWords.size()) {
-    return "Закръглете до " + std::string(kPlacesWords[static_cast<std::size_t>(places)]) + ".";
+std::string RoundToMessage(int exponent) {
+  const int index = exponent - kFirstPlace;
+  if (index >= 0 && static_cast<std::size_t>(index) < kPlaceWords.size()) {
+    return "Закръглете до " + std::string(kPlaceWords[static_cast<std::size_t>(index)]) + ".";
   }
-  return "Закръглете до " + NumberText(places) + " знака след десетичния знак.";
+  if (exponent < 0) {
+    return "Закръглете до " + NumberText(-exponent) + " знака след десетичния знак.";
+  }
+  return "Закръглете до 10^" + NumberText(exponent) + ".";
 }
 
 Feedback Judge(std::string_view text, const AnswerKey& key) {
   const std::optional<TypedAnswer> answer = ReadAnswer(text);
   if (!answer) return {VerdictKind::NotANumber, {}, NotANumberMessage()};
-  if (answer->value <= 0.0) return Verdict(VerdictKind::Wrong);
-  if (IsExact(*answer, key)) return Verdict(VerdictKind::Right);
-  // The answer rounded as it should be, the value with another pi rounded
-  // so, and only then each off by one in the last place.
-  for (const double units : {0.5, 1.0}) {
-    if (auto rounded = JudgeRounding(*answer, key.Value(), units)) return *std::move(rounded);
-    if (const KnownSlip* slip = FindSlip(*answer, key.otherPi, units)) {
-      return Verdict(VerdictKind::Almost, slip->message);
-    }
-  }
-  if (const KnownSlip* mistake = FindSlip(*answer, key.mistakes, 1.0)) {
-    return Verdict(VerdictKind::Wrong, mistake->message);
-  }
-  return Verdict(VerdictKind::Wrong);
+  return JudgeNumber(*answer, key);
 }
 
 }  // namespace stereona::practice

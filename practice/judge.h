@@ -4,7 +4,10 @@
 #include <string_view>
 #include <vector>
 
-// Judging a pupil's answer against the value the window's result line shows.
+#include "practice/exact_value.h"
+
+// Judging a pupil's answer against the value the window's result line shows,
+// in exact arithmetic.
 namespace stereona::practice {
 
 enum class VerdictKind {
@@ -28,8 +31,9 @@ std::string_view VerdictText(VerdictKind kind);
 // decimal separator in use.
 std::string NotANumberMessage();
 
-// «Закръглете до стотни.»: how to round to the given decimal places.
-std::string RoundToMessage(int places);
+// «Закръглете до стотни.»: how to round to the place of 10^exponent
+// (-2 is стотни, 0 цяло число, 1 десетици).
+std::string RoundToMessage(int exponent);
 
 // What a face shows after «Провери»: the verdict (announced) and the message
 // under it. Either may be empty: no message for a plain «Вярно!» or an
@@ -42,25 +46,35 @@ struct Feedback {
 
 // A value the pupil may have reached by a known slip, and what to say then.
 struct KnownSlip {
-  double value = 0.0;
+  ExactValue value;
   std::string_view message;
 };
 
-// What an answer is judged against.
+// What an answer is judged against, every value exact.
 struct AnswerKey {
-  // The result line's fraction, pi = 22/7, Quantity(18) over Quantity(19).
-  double numerator = 0.0;
-  double denominator = 1.0;
+  // The value of the result line's fraction with pi = 22/7.
+  ExactValue value;
   // The same values with the true pi and with 3,14: «Почти.»
   std::vector<KnownSlip> otherPi;
   // The known mistakes (the third forgotten, ...): «Грешно.» with a message.
   std::vector<KnownSlip> mistakes;
-
-  double Value() const { return numerator / denominator; }
 };
 
-// Reads the answer (a decimal with "," or ".", a fraction a/b, a mixed number
-// a b/c, blanks around) and judges it. Any text at all: never throws.
+// An answer reads as a number (a decimal with "," or ".", a fraction a/b,
+// a mixed number a b/c, blanks around and between the thousands). With x
+// the key's value, a decimal of k significant digits held against x's
+// own first k digits, in this order:
+//   «Вярно!»  x itself, or x rounded to k >= 3 digits (half up; either
+//             neighbour where x stands halfway);
+//   «Грешно.» with a reason: a known mistake's value, itself or rounded
+//             or cut to k digits;
+//   «Почти.»  x rounded or cut to k <= 2 digits; for k >= 3, less than a
+//             unit of x's k-th digit from x where x is not exact there;
+//             then the value with another pi in one of those relations;
+//   «Грешно.» anything else.
+// A whole number may carry any k from its last digit other than 0 to its
+// last digit ("1 080" is 3 or 4); a fraction is held against the values
+// themselves. Any text at all: never throws.
 Feedback Judge(std::string_view answer, const AnswerKey& key);
 
 }  // namespace stereona::practice

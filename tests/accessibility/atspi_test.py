@@ -510,7 +510,7 @@ class PracticeThroughActions(ProgramTest):
         volume = self.window_result()
         self.answer(f"{volume * 3.14 * 7 / 22:.4f}")  # pi taken as 3,14
         self.assertEqual(self.announced("Почти."), "Почти. Използвайте pi = 22/7.")
-        self.answer(f"{volume * 1.05:.4f}")
+        self.answer(f"{volume * 2:.4f}")  # no rounding of the volume, nor a known slip
         self.announced("Грешно.")
 
         self.press("Подсказка")

@@ -3,7 +3,6 @@
 // settings, and no problem posed twice before the choice is exhausted.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 #include <string>
 #include <tuple>
@@ -25,23 +24,17 @@ PracticeSettings ConeVolumes() {
   return settings;
 }
 
-std::string Decimal(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.10f", value);
-  return text;
-}
-
 enum class Step { Right, Wrong, Almost, NoNumber, Hint, Solution, New };
 
 void Take(Practice& practice, Step step) {
   const AnswerKey& key = practice.Key();
   switch (step) {
     case Step::Right:
-      return practice.Check(Decimal(key.Value()));
+      return practice.Check(key.value.RoundedText(12));
     case Step::Wrong:
       return practice.Check("0");
     case Step::Almost:
-      return practice.Check(Decimal(key.otherPi.front().value));
+      return practice.Check(key.otherPi.front().value.RoundedText(8));
     case Step::NoNumber:
       return practice.Check("x");
     case Step::Hint:
@@ -89,6 +82,24 @@ TEST(PracticeTest, ScoreCountsProblemsSolvedAtTheFirstTry) {
   EXPECT_EQ(practice.StreakLine(), "Поредни решени от първия опит: 1");
 }
 
+// Wrong guesses before the right value are no first try: a box's volume
+// x, which no rounding of x is twice or thrice.
+TEST(PracticeTest, GuessingDoesNotPay) {
+  PracticeSettings settings = DefaultSettings(5, 1);
+  settings.anyUnknown = false;
+  Practice practice(settings, 9);
+  const std::optional<Rational> volume = practice.Key().value.AsRational();
+  ASSERT_TRUE(volume.has_value());
+  const BigInteger x = volume->numerator.DividedBy(volume->denominator).quotient;
+  for (const std::int64_t times : {2, 3}) {
+    practice.Check((x * BigInteger(times)).ToDigits());
+    EXPECT_EQ(practice.LastFeedback().kind, VerdictKind::Wrong);
+  }
+  practice.Check(x.ToDigits());
+  EXPECT_EQ(practice.LastFeedback().kind, VerdictKind::Right);
+  EXPECT_EQ(practice.ScoreLine(), "Решени от първия опит: 0 от 1");
+}
+
 TEST(PracticeTest, HintsAreTheWorkingsFirstLinesWithoutTheResult) {
   const struct {
     documents::PracticeProblem problem;
@@ -132,7 +143,10 @@ TEST(PracticeTest, ToWindowTypesTheKnownQuantities) {
   EXPECT_EQ(input.unknown, practice.Unknown());
   for (std::size_t k = 0; k < kMaxQuantities; ++k) {
     EXPECT_EQ(input.typed[k], k != practice.Unknown()) << k;
-    EXPECT_EQ(input.inputs[k], input.typed[k] ? practice.Problem().given[k] : "") << k;
+    // Typed as the window reads them back: the values drawn.
+    if (input.typed[k]) {
+      EXPECT_EQ(ParseNumber(input.inputs[k]), practice.Problem().values[k]) << k;
+    }
   }
   // The volume given as the window writes it, which its input reads back.
   EXPECT_EQ(documents::CalculateInWindow(input.body, input.unknown, input.inputs).output,

@@ -56,9 +56,9 @@ const QWidget& PracticeExample(QWidget& window) {
     Control<QPushButton>(*practice, "PracticeCheck")->click();
   };
   const stereona::practice::AnswerKey& key = practice->Session().Key();
-  answer(key.Value() * 3);
+  answer(key.value.ToDouble() * 3);
   Control<QPushButton>(*practice, "PracticeHint")->click();
-  answer(key.otherPi.back().value);
+  answer(key.otherPi.back().value.ToDouble());
   return *practice;
 }
 
