@@ -34,7 +34,7 @@ void WorkParallelepiped(const Values& values, Working& working);
 // Indexed by body, in the order of kBodies.
 using BodyWorking = void (*)(const Values& values, Working& working);
 inline constexpr std::array<BodyWorking, kBodyCount> kBodyWorkings = {
-    WorkCone, WorkTruncatedCone, WorkPyramid, WorkTruncatedPyramid, WorkCylinder,
-    WorkParallelepiped};
+    WorkCone,     WorkTruncatedCone, WorkPyramid, WorkTruncatedPyramid,
+    WorkCylinder, WorkParallelepiped};
 
 }  // namespace stereona::surfaces

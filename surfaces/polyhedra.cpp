@@ -63,8 +63,8 @@ void WorkTruncatedPyramid(const Values& values, Working& working) {
   const double upper = Mul(b, b);
   working.Ratio(M::B2, "b * b", T(b) + " * " + T(b), upper);
   const double lateral = Mul(Mul(2.0, Add(a, b)), slant.k);
-  working.Ratio(M::S1, "2 * (a + b) * k",
-                "2 * (" + T(a) + " + " + T(b) + ") * " + T(slant.k), lateral);
+  working.Ratio(M::S1, "2 * (a + b) * k", "2 * (" + T(a) + " + " + T(b) + ") * " + T(slant.k),
+                lateral);
   working.Ratio(M::S, "B1 + B2 + S1", T(lower) + " + " + T(upper) + " + " + T(lateral),
                 Add(Add(lower, upper), lateral));
   if (a == b) working.Sentence("При a = b пресечената пирамида е правилна четириъгълна призма.");

@@ -22,9 +22,9 @@ std::string T(double value) { return NumberText(value); }
 void WorkCone(const Values& values, Working& working) {
   const double h = values[Slot(BodyIndex::Cone, "H")];
   const double r = values[Slot(BodyIndex::Cone, "R")];
-  const double l = working.Root(M::l, "sqrt(H*H + R*R)",
-                                "sqrt(" + Squared(h) + " + " + Squared(r) + ")",
-                                Add(Mul(h, h), Mul(r, r)));
+  const double l =
+      working.Root(M::l, "sqrt(H*H + R*R)", "sqrt(" + Squared(h) + " + " + Squared(r) + ")",
+                   Add(Mul(h, h), Mul(r, r)));
   const double base = Mul(Mul(22.0, r), r);
   working.Ratio(M::B, "pi * R * R", "22 * " + T(r) + " * " + T(r) + " / 7", base, 7.0);
   const double lateral = Mul(Mul(22.0, r), l);
@@ -65,8 +65,8 @@ void WorkTruncatedCone(const Values& values, Working& working) {
   // l * R1 / |R1 - R2|, when the small cone's, of radius l * R2 / |R1 - R2|,
   // is cut away.
   const std::string gapText = "|" + T(r1) + " - " + T(r2) + "|";
-  working.Ratio(M::alpha, "360 * |R1 - R2| / l", "360 * " + gapText + " / " + T(l),
-                Mul(360.0, gap), l);
+  working.Ratio(M::alpha, "360 * |R1 - R2| / l", "360 * " + gapText + " / " + T(l), Mul(360.0, gap),
+                l);
   working.Ratio(M::L1, "l * R1 / |R1 - R2|", T(l) + " * " + T(r1) + " / " + gapText, Mul(l, r1),
                 gap);
   working.Ratio(M::L2, "l * R2 / |R1 - R2|", T(l) + " * " + T(r2) + " / " + gapText, Mul(l, r2),
@@ -79,8 +79,7 @@ void WorkCylinder(const Values& values, Working& working) {
   const double base = Mul(Mul(22.0, r), r);
   working.Ratio(M::B, "pi * R * R", "22 * " + T(r) + " * " + T(r) + " / 7", base, 7.0);
   const double lateral = Mul(Mul(Mul(2.0, 22.0), r), h);
-  working.Ratio(M::S1, "2 * pi * R * H", "2 * 22 * " + T(r) + " * " + T(h) + " / 7", lateral,
-                7.0);
+  working.Ratio(M::S1, "2 * pi * R * H", "2 * 22 * " + T(r) + " * " + T(h) + " / 7", lateral, 7.0);
   working.Ratio(M::S, "2 * B + S1", "(2 * " + T(base) + " + " + T(lateral) + ") / 7",
                 Add(Mul(2.0, base), lateral), 7.0);
 }

@@ -27,7 +27,7 @@ using Dimensions = std::array<std::optional<double>, kMaxQuantities>;
 struct SurfaceWorking {
   std::string lines;    // after a fault, the lines written before it
   std::string message;  // empty when the working ran to its end
-  bool fault = false;   // the message is the window's fault message ("Грешка 6: Препълване")
+  bool fault = false;  // the message is the window's fault message ("Грешка 6: Препълване")
   SurfaceMeasures measures;  // all empty unless the working ran to its end
 
   bool Worked() const noexcept { return message.empty(); }
