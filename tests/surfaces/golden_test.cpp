@@ -59,6 +59,7 @@ std::vector<GoldenWorking> AllGoldens() {
   }
   std::sort(paths.begin(), paths.end());
   std::vector<GoldenWorking> goldens;
+  goldens.reserve(paths.size());
   for (const auto& path : paths) goldens.push_back(ReadGolden(path));
   return goldens;
 }
