@@ -96,6 +96,12 @@ TEST(Workings, TruncatedConeOfEqualBasesIsACylinderWithNoRingSector) {
   }
 }
 
+TEST(Workings, TruncatedPyramidOfEqualBasesIsSaidToBeAPrism) {
+  const SurfaceWorking working = WorkSurfaces(3, {{kNone, 4.0, 5.0, 5.0}});
+  EXPECT_NE(working.lines.find("пресечената пирамида е правилна четириъгълна призма"),
+            std::string::npos);
+}
+
 // Every extreme value in every dimension of every body, the others 1.
 TEST(Workings, NeverCrashNorGiveAMeasureThatIsNoFiniteNumber) {
   constexpr double kExtremes[] = {kNaN,  kInf,   -kInf, 1e308, std::numeric_limits<double>::max(),
