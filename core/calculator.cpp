@@ -40,6 +40,7 @@ void Calculator::Calculate() {
   }
   SolveSelectedBody();
   AppendResultLine();
+  solved_->finished = true;
 }
 
 void Calculator::Clear() {

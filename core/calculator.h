@@ -23,6 +23,10 @@ using SolverTable = std::array<Solver, kBodyCount>;
 struct SolvedProblem {
   std::size_t body = 0;
   ProblemState given;
+  // The solver ran and the result line was written: the state's slots 18
+  // and 19 hold the unknown (0 over 0 when the solver refused). Not when a
+  // known value was 0 or a fault ended the calculation.
+  bool finished = false;
 };
 
 // The calculate and clear commands behind the two command buttons, over the
@@ -60,5 +64,8 @@ class Calculator {
 
 inline constexpr std::string_view kZeroKnownMessage =
     "Въведените коефициенти на известните да са <>0!";
+// A solver's refusal of its problem (a quadratic with no root that is a
+// length): the whole output, and 0 over 0 for a result.
+inline constexpr std::string_view kRefusalMessage = "Некоректно въведени данни!";
 
 }  // namespace stereona

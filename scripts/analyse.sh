@@ -25,4 +25,4 @@ run-clang-tidy-14 -quiet -p "$build_dir" -j "$(nproc)" "${units[@]/#/$PWD/}" >"$
 echo "cppcheck"
 cppcheck --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
   --error-exitcode=1 --quiet --suppress=missingIncludeSystem --library=qt \
-  -I . core solvers form documents practice fuzz tests/support
+  -I . core solvers surfaces form documents practice fuzz tests/support

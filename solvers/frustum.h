@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/calculator.h"
 #include "core/output_text.h"
 #include "core/problem_state.h"
 
@@ -18,7 +19,6 @@ std::string BaseSumText(double x, double y);
 
 inline constexpr std::string_view kQuadraticEquationLine =
     "се изчислява квадратното уравнение A*x*x + B*x + C = 0";
-inline constexpr std::string_view kRefusalMessage = "Некоректно въведени данни!";
 
 struct Quadratic {
   std::int16_t A = 1;
