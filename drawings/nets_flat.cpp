@@ -79,7 +79,7 @@ void MarkApothem(Figure& figure, const Ring& ring, const std::string& text) {
 
 }  // namespace
 
-Figure Net(const BoxNet& box) {
+Figure Net(const BoxNet& box, const BoxNetTexts& texts) {
   if (!AllPositive({box.a, box.b, box.c})) return {};
   const double a = box.a, b = box.b, c = box.c;
   const double tab = kTabShare * std::max({a, b, c});
@@ -93,12 +93,12 @@ Figure Net(const BoxNet& box) {
   const auto left = Corners(0, b + c, c, b);
   const auto right = Corners(c + a, b + c, c, b);
   const std::string_view kind = words::kRectangle;
-  AddRectangle(figure, top, kind, {box.aText, box.bText}, box.abArea);
-  AddRectangle(figure, back, kind, {box.aText, box.cText}, box.acArea);
-  AddRectangle(figure, bottom, kind, {box.aText, box.bText}, box.abArea);
-  AddRectangle(figure, front, kind, {box.aText, box.cText}, box.acArea);
-  AddRectangle(figure, left, kind, {box.cText, box.bText}, box.bcArea);
-  AddRectangle(figure, right, kind, {box.cText, box.bText}, box.bcArea);
+  AddRectangle(figure, top, kind, {texts.aText, texts.bText}, texts.abArea);
+  AddRectangle(figure, back, kind, {texts.aText, texts.cText}, texts.acArea);
+  AddRectangle(figure, bottom, kind, {texts.aText, texts.bText}, texts.abArea);
+  AddRectangle(figure, front, kind, {texts.aText, texts.cText}, texts.acArea);
+  AddRectangle(figure, left, kind, {texts.cText, texts.bText}, texts.bcArea);
+  AddRectangle(figure, right, kind, {texts.cText, texts.bText}, texts.bcArea);
   // Corners run clockwise from the top left: [0]-[1] is the top edge.
   FoldEdge(figure, top[3], top[2]);
   FoldEdge(figure, back[3], back[2]);
@@ -120,49 +120,49 @@ Figure Net(const BoxNet& box) {
     CutEdge(figure, (*face)[0], (*face)[3]);
     CutEdge(figure, (*face)[1], (*face)[2]);
   }
-  AddLabel(figure, Middle(top[0], top[1]), box.aText, Placement::Above);
-  AddLabel(figure, Middle(left[0], left[3]), box.bText, Placement::Left);
-  AddLabel(figure, Middle(back[0], back[3]), box.cText, Placement::Left);
+  AddLabel(figure, Middle(top[0], top[1]), texts.aText, Placement::Above);
+  AddLabel(figure, Middle(left[0], left[3]), texts.bText, Placement::Left);
+  AddLabel(figure, Middle(back[0], back[3]), texts.cText, Placement::Left);
   return Finished(std::move(figure), Caption(BodyIndex::Parallelepiped));
 }
 
-Figure Net(const PyramidNet& pyramid) {
+Figure Net(const PyramidNet& pyramid, const PyramidNetTexts& texts) {
   if (!AllPositive({pyramid.a, pyramid.k})) return {};
   const Ring ring = FacesRound(pyramid.a, 0, pyramid.k);
   Figure figure;
-  AddRectangle(figure, ring.square, words::kSquare, {pyramid.aText}, pyramid.baseArea);
+  AddRectangle(figure, ring.square, words::kSquare, {texts.aText}, texts.baseArea);
   for (const auto& face : ring.faces) {
     const Point apex = face[2];
     AddPiece(figure, PolygonShape{{face[0], face[1], apex}}, (face[0] + face[1] + apex) * (1.0 / 3),
-             words::kTriangle, {pyramid.aText, pyramid.kText}, pyramid.faceArea);
+             words::kTriangle, {texts.aText, texts.kText}, texts.faceArea);
   }
   JoinFaces(figure, ring, kTabShare * std::max(pyramid.a, pyramid.k));
-  AddLabel(figure, Middle(ring.square[2], ring.square[3]), pyramid.aText, Placement::Above);
-  MarkApothem(figure, ring, pyramid.kText);
+  AddLabel(figure, Middle(ring.square[2], ring.square[3]), texts.aText, Placement::Above);
+  MarkApothem(figure, ring, texts.kText);
   return Finished(std::move(figure), Caption(BodyIndex::Pyramid));
 }
 
-Figure Net(const TruncatedPyramidNet& pyramid) {
+Figure Net(const TruncatedPyramidNet& pyramid, const TruncatedPyramidNetTexts& texts) {
   if (!AllPositive({pyramid.a, pyramid.b, pyramid.k})) return {};
   // The larger base in the middle, whichever the pupil calls a: the faces
   // then narrow outwards and leave room between them for the tabs.
   const bool aLarger = pyramid.a >= pyramid.b;
   const double large = aLarger ? pyramid.a : pyramid.b;
   const double small = aLarger ? pyramid.b : pyramid.a;
-  const std::string& largeText = aLarger ? pyramid.aText : pyramid.bText;
-  const std::string& smallText = aLarger ? pyramid.bText : pyramid.aText;
+  const std::string& largeText = aLarger ? texts.aText : texts.bText;
+  const std::string& smallText = aLarger ? texts.bText : texts.aText;
   const Ring ring = FacesRound(large, small, pyramid.k);
   // The smaller base hangs on the outer edge of the bottom face.
   const auto& carrier = ring.faces[2];
   const auto lid = Corners(carrier[2].x, carrier[2].y, small, small);
   Figure figure;
   AddRectangle(figure, ring.square, words::kSquare, {largeText},
-               aLarger ? pyramid.base1Area : pyramid.base2Area);
+               aLarger ? texts.base1Area : texts.base2Area);
   AddRectangle(figure, lid, words::kSquare, {smallText},
-               aLarger ? pyramid.base2Area : pyramid.base1Area);
+               aLarger ? texts.base2Area : texts.base1Area);
   for (const auto& face : ring.faces)
     AddPiece(figure, PolygonShape{{face.begin(), face.end()}}, Centroid(face), words::kTrapezoid,
-             {pyramid.aText, pyramid.bText, pyramid.kText}, pyramid.faceArea);
+             {texts.aText, texts.bText, texts.kText}, texts.faceArea);
   const double tab = kTabShare * std::max({large, pyramid.k});
   JoinFaces(figure, ring, tab);
   for (const auto& face : ring.faces) {
@@ -176,7 +176,7 @@ Figure Net(const TruncatedPyramidNet& pyramid) {
   CutEdge(figure, lid[3], lid[0]);
   AddLabel(figure, Middle(ring.square[2], ring.square[3]), largeText, Placement::Above);
   AddLabel(figure, Middle(lid[2], lid[3]), smallText, Placement::Above);
-  MarkApothem(figure, ring, pyramid.kText);
+  MarkApothem(figure, ring, texts.kText);
   return Finished(std::move(figure), Caption(BodyIndex::TruncatedPyramid));
 }
 

@@ -88,17 +88,17 @@ Point SmallBaseCentre(double inner, double outer, double large, double small, do
 
 }  // namespace
 
-Figure Net(const CylinderNet& cylinder) {
+Figure Net(const CylinderNet& cylinder, const CylinderNetTexts& texts) {
   if (!AllPositive({cylinder.R, cylinder.H})) return {};
   const double R = cylinder.R, H = cylinder.H;
   const double width = 2 * kPi * R;
   Figure figure;
   const Point topLeft{0, 0}, topRight{width, 0}, bottomRight{width, H}, bottomLeft{0, H};
   AddPiece(figure, PolygonShape{{topLeft, topRight, bottomRight, bottomLeft}}, {width / 2, H / 2},
-           words::kRectangle, {cylinder.circumferenceText, cylinder.HText}, cylinder.lateralArea);
+           words::kRectangle, {texts.circumferenceText, texts.HText}, texts.lateralArea);
   const Point top{width / 2, -R}, bottom{width / 2, H + R};
-  AddBase(figure, top, R, cylinder.RText, cylinder.baseArea);
-  AddBase(figure, bottom, R, cylinder.RText, cylinder.baseArea);
+  AddBase(figure, top, R, texts.RText, texts.baseArea);
+  AddBase(figure, bottom, R, texts.RText, texts.baseArea);
   const double tab = kTabShare * std::max(2 * R, H);
   CutEdge(figure, topLeft, topRight);
   CutEdge(figure, bottomLeft, bottomRight);
@@ -106,32 +106,32 @@ Figure Net(const CylinderNet& cylinder) {
   TabbedEdge(figure, topRight, bottomRight, {width / 2, H / 2}, tab);
   ToothedCircle(figure, top, R, tab);
   ToothedCircle(figure, bottom, R, tab);
-  AddLabel(figure, {0, H / 2}, cylinder.HText, Placement::Left);
-  AddLabel(figure, {width / 4, H}, cylinder.circumferenceText, Placement::Below);
+  AddLabel(figure, {0, H / 2}, texts.HText, Placement::Left);
+  AddLabel(figure, {width / 4, H}, texts.circumferenceText, Placement::Below);
   return Finished(std::move(figure), Caption(BodyIndex::Cylinder));
 }
 
-Figure Net(const ConeNet& cone) {
+Figure Net(const ConeNet& cone, const ConeNetTexts& texts) {
   // A generatrix no longer than the radius leaves no height.
   if (!AllPositive({cone.R, cone.l}) || cone.l <= cone.R) return {};
   const double sweep = 2 * kPi * cone.R / cone.l;
   const double tab = kTabShare * std::max(cone.l, 2 * cone.R);
   Figure figure;
   AddLateral(figure, 0, cone.l, sweep,
-             {{}, std::string(words::kSector), {cone.lText, cone.angleText}, cone.lateralArea},
-             cone.lText, cone.angleText, tab);
+             {{}, std::string(words::kSector), {texts.lText, texts.angleText}, texts.lateralArea},
+             texts.lText, texts.angleText, tab);
   const Point centre{0, cone.l + cone.R};
-  AddBase(figure, centre, cone.R, cone.RText, cone.baseArea);
+  AddBase(figure, centre, cone.R, texts.RText, texts.baseArea);
   ToothedCircle(figure, centre, cone.R, tab);
   return Finished(std::move(figure), Caption(BodyIndex::Cone));
 }
 
-Figure Net(const TruncatedConeNet& cone) {
+Figure Net(const TruncatedConeNet& cone, const TruncatedConeNetTexts& texts) {
   const double difference = std::abs(cone.R1 - cone.R2);
   if (!AllPositive({cone.R1, cone.R2, cone.l}) || cone.l < difference) return {};
   if (difference == 0 || !std::isfinite(cone.l / difference)) {
-    Figure figure = Net(CylinderNet{cone.R1, cone.l, cone.R1Text, cone.lText, "", cone.base1Area,
-                                    cone.lateralArea});
+    Figure figure = Net(CylinderNet{cone.R1, cone.l},
+                        {texts.R1Text, texts.lText, "", texts.base1Area, texts.lateralArea});
     figure.title = std::string(words::kNetOf) + std::string(Caption(BodyIndex::TruncatedCone));
     return figure;
   }
@@ -144,22 +144,22 @@ Figure Net(const TruncatedConeNet& cone) {
   AddLateral(figure, inner, outer, sweep,
              {{},
               std::string(words::kRingSector),
-              {cone.L1Text, cone.L2Text, cone.lText, cone.angleText},
-              cone.lateralArea},
-             cone.lText, cone.angleText, tab);
+              {texts.L1Text, texts.L2Text, texts.lText, texts.angleText},
+              texts.lateralArea},
+             texts.lText, texts.angleText, tab);
   // The radii from the apex to the inner arc and to the outer one.
   const double seam = kPi / 2 + sweep / 2;
   figure.segments.push_back({{0, 0}, Polar({0, 0}, inner, seam), Stroke::Measure});
-  AddLabel(figure, Polar({0, 0}, inner / 2, seam), firstLarger ? cone.L2Text : cone.L1Text,
+  AddLabel(figure, Polar({0, 0}, inner / 2, seam), firstLarger ? texts.L2Text : texts.L1Text,
            PlacementToward(Polar({}, 1, seam + kPi / 2)));
-  AddLabel(figure, Polar({0, 0}, outer, seam), firstLarger ? cone.L1Text : cone.L2Text,
+  AddLabel(figure, Polar({0, 0}, outer, seam), firstLarger ? texts.L1Text : texts.L2Text,
            std::sin(seam) < 0 ? Placement::Above : Placement::Below);
   const Point largeCentre{0, outer + large};
   const Point smallCentre = SmallBaseCentre(inner, outer, large, small, sweep, tab);
-  AddBase(figure, largeCentre, large, firstLarger ? cone.R1Text : cone.R2Text,
-          firstLarger ? cone.base1Area : cone.base2Area);
-  AddBase(figure, smallCentre, small, firstLarger ? cone.R2Text : cone.R1Text,
-          firstLarger ? cone.base2Area : cone.base1Area);
+  AddBase(figure, largeCentre, large, firstLarger ? texts.R1Text : texts.R2Text,
+          firstLarger ? texts.base1Area : texts.base2Area);
+  AddBase(figure, smallCentre, small, firstLarger ? texts.R2Text : texts.R1Text,
+          firstLarger ? texts.base2Area : texts.base1Area);
   ToothedCircle(figure, largeCentre, large, tab);
   ToothedCircle(figure, smallCentre, small, tab);
   return Finished(std::move(figure), Caption(BodyIndex::TruncatedCone));

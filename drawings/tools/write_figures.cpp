@@ -39,26 +39,27 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   Write(folder, "net_cone",
-        Net(ConeNet{6, 10, Is("R", 6), Is("l", 10), "α = 216°", "B = 113,14", "S1 = 188,57"}));
+        Net(ConeNet{6, 10}, {Is("R", 6), Is("l", 10), "α = 216°", "B = 113,14", "S1 = 188,57"}));
   Write(folder, "net_tall_cone",
-        Net(ConeNet{2, std::hypot(10, 2), Is("R", 2), "l = 10,2", "α = 70,6°", "B = 12,57",
-                    "S1 = 64,1"}));
+        Net(ConeNet{2, std::hypot(10, 2)},
+            {Is("R", 2), "l = 10,2", "α = 70,6°", "B = 12,57", "S1 = 64,1"}));
   Write(folder, "net_flat_cone",
-        Net(ConeNet{10, std::hypot(2, 10), Is("R", 10), "l = 10,2", "α = 353°", "B = 314",
-                    "S1 = 320"}));
+        Net(ConeNet{10, std::hypot(2, 10)},
+            {Is("R", 10), "l = 10,2", "α = 353°", "B = 314", "S1 = 320"}));
   const double l = std::hypot(4, 3);
   Write(folder, "net_truncated_cone",
-        Net(TruncatedConeNet{6, 3, l, Is("R1", 6), Is("R2", 3), Is("l", l), Is("L1", 10),
-                             Is("L2", 5), "α = 216°", "B1 = 113,14", "B2 = 28,29", "S1 = 141,43"}));
-  Write(folder, "net_pyramid", Net(PyramidNet{6, 5, Is("a", 6), Is("k", 5), "B = 36", "30"}));
+        Net(TruncatedConeNet{6, 3, l},
+            {Is("R1", 6), Is("R2", 3), Is("l", l), Is("L1", 10), Is("L2", 5), "α = 216°",
+             "B1 = 113,14", "B2 = 28,29", "S1 = 141,43"}));
+  Write(folder, "net_pyramid", Net(PyramidNet{6, 5}, {Is("a", 6), Is("k", 5), "B = 36", "30"}));
   Write(folder, "net_truncated_pyramid",
-        Net(TruncatedPyramidNet{8, 4, std::hypot(3, 2), Is("a", 8), Is("b", 4), "k = 3,61",
-                                "B1 = 64", "B2 = 16", "21,63"}));
-  Write(
-      folder, "net_cylinder",
-      Net(CylinderNet{3, 8, Is("R", 3), Is("H", 8), "2·pi·R = 18,86", "B = 28,29", "S1 = 150,86"}));
+        Net(TruncatedPyramidNet{8, 4, std::hypot(3, 2)},
+            {Is("a", 8), Is("b", 4), "k = 3,61", "B1 = 64", "B2 = 16", "21,63"}));
+  Write(folder, "net_cylinder",
+        Net(CylinderNet{3, 8},
+            {Is("R", 3), Is("H", 8), "2·pi·R = 18,86", "B = 28,29", "S1 = 150,86"}));
   Write(folder, "net_box",
-        Net(BoxNet{4, 3, 5, Is("a", 4), Is("b", 3), Is("c", 5), "12", "15", "20"}));
+        Net(BoxNet{4, 3, 5}, {Is("a", 4), Is("b", 3), Is("c", 5), "12", "15", "20"}));
   const auto solid = [&](BodyIndex body, std::array<double, 4> values,
                          std::array<std::string, 4> texts, const char* name) {
     Write(folder, name, SolidToScale({body, values, texts}));
