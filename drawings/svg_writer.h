@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "drawings/figure.h"
+
+// A figure as a standalone SVG document, written without any toolkit: the
+// page shows it and the documents print it. Its <title> and <desc> are the
+// figure's title and text alternative; each piece, line and tab carries the
+// CSS class of what it is (figure_style.h), and its own <style> gives those
+// classes a look that a page may override. Labels are text.
+namespace stereona::figures {
+
+// At `millimetresPerUnit` on paper: width and height in millimetres, so
+// that a printed length is true to the scale.
+std::string SvgOnPaper(const Figure& figure, double millimetresPerUnit);
+
+// Scaled to `size` millimetres along its longer side as if on paper, with a viewBox and no size
+// of its own, so that it fills the element it stands in on a screen.
+std::string SvgFitted(const Figure& figure, double size);
+
+}  // namespace stereona::figures
