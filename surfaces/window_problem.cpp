@@ -1,5 +1,7 @@
 #include "surfaces/window_problem.h"
 
+#include <cmath>
+
 #include "core/calculator.h"
 #include "core/checked_math.h"
 #include "core/fault.h"
@@ -15,6 +17,17 @@ SurfaceWorking Unworked(std::string_view message, bool fault) {
 }
 
 }  // namespace
+
+Dimensions DimensionsOf(const WindowProblem& problem) {
+  Dimensions dimensions = problem.values;
+  if (problem.unknown == 0 || problem.unknown >= kMaxQuantities) return dimensions;
+  dimensions[problem.unknown] = std::nullopt;
+  if (problem.solved && problem.solved->denominator != 0.0) {
+    const double value = problem.solved->numerator / problem.solved->denominator;
+    if (std::isfinite(value)) dimensions[problem.unknown] = value;
+  }
+  return dimensions;
+}
 
 SurfaceWorking SurfacesOfWindow(const WindowProblem& problem) {
   Dimensions dimensions = problem.values;

@@ -29,6 +29,10 @@ struct WindowProblem {
   std::optional<SolvedUnknown> solved;
 };
 
+// The dimensions of the window's solid: those known, and the unknown once
+// solved; nothing for the unknown before, or where the window refused it.
+Dimensions DimensionsOf(const WindowProblem& problem);
+
 // The working of the window's solid. A problem the window refused is
 // refused with the window's message; an unknown dimension not yet solved is
 // named as missing.
