@@ -109,18 +109,20 @@ std::string ShapeData(const Sheet& at, const Shape& shape) {
 std::string Class(Stroke stroke) { return std::string(StyleOf(stroke).cssClass); }
 
 std::string StyleSheet() {
+  // Each rule under "svg": inside an HTML page an SVG's style sheet is the
+  // page's, whose own elements may have the same classes (a label).
   std::string css =
-      "." + std::string(kPieceClass) + "{fill:" + std::string(kPieceFill) + ";stroke:none}";
+      "svg ." + std::string(kPieceClass) + "{fill:" + std::string(kPieceFill) + ";stroke:none}";
   for (const StrokeStyle& style : kStrokeStyles) {
-    css += "." + std::string(style.cssClass) + "{fill:none;stroke:" + std::string(style.colour) +
+    css += "svg ." + std::string(style.cssClass) + "{fill:none;stroke:" + std::string(style.colour) +
            ";stroke-width:" + Number(style.width);
     if (style.dash[0] > 0)
       css += ";stroke-dasharray:" + Number(style.dash[0]) + " " + Number(style.dash[1]);
     css += "}";
   }
-  css += "polygon." + std::string(StyleOf(Stroke::GlueTab).cssClass) +
+  css += "svg polygon." + std::string(StyleOf(Stroke::GlueTab).cssClass) +
          "{fill:" + std::string(kTabFill) + "}";
-  css += "." + std::string(kLabelClass) + "{fill:" + std::string(kLabelColour) +
+  css += "svg ." + std::string(kLabelClass) + "{fill:" + std::string(kLabelColour) +
          ";font-family:sans-serif;font-size:" + Number(kFontSize) + "px}";
   return css;
 }

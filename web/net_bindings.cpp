@@ -21,7 +21,7 @@ namespace {
 
 // The drawings' longer side as if on paper, which sets their labels' size
 // against their lines: a screen shows them scaled to their box.
-constexpr double kSolidMillimetres = 60;
+constexpr double kSolidMillimetres = 45;
 constexpr double kNetMillimetres = 120;
 
 figures::LengthUnit UnitOf(const val& unit) {
