@@ -28,11 +28,13 @@ declare -A sets=(
   # bundled font subset with fontTools.
   [web]="@qt emscripten node-acorn nodejs fonts-liberation2 python3-fonttools python3-brotli"
   # scripts/test-wasm.sh: GoogleTest from its sources, the page in three
-  # engines (headless Chromium through its driver; WebKitGTK's MiniBrowser
-  # through its driver, under Xvfb; Firefox ESR over WebDriver BiDi, which
-  # python3-websockets speaks), and what it prints read back with pdftotext.
+  # engines (headless Chromium through its driver; WebKitGTK's MiniBrowser,
+  # which the driver's library package brings, through its driver, under
+  # Xvfb and the bg_BG locale, made below; Firefox ESR over WebDriver BiDi,
+  # which python3-websockets speaks), and what it prints read back with
+  # pdftotext.
   [web-tests]="@web libgtest-dev chromium chromium-driver python3-selenium poppler-utils
-               webkit2gtk-driver xvfb firefox-esr python3-websockets"
+               webkit2gtk-driver xvfb locales firefox-esr python3-websockets"
   # npm, for the pinned axe-core the page's tests inject; asked for only where
   # there is none, since a Node.js from elsewhere brings its own npm, which
   # Debian's package would conflict with.
@@ -84,8 +86,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# The tests run the C library and the window under a locale whose decimal
-# point is ",": a Bulgarian pupil's desktop.
+# The tests run the C library, the window and WebKit under a locale whose
+# decimal point is ",": a Bulgarian pupil's desktop. Every set that holds
+# locales needs it.
 if [[ " ${packages[*]} " == *" locales "* ]] && ! locale -a 2>/dev/null | grep -qx 'bg_BG.utf8'; then
   "${sudo[@]}" localedef -i bg_BG -c -f UTF-8 bg_BG.UTF-8
 fi
