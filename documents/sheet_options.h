@@ -41,7 +41,7 @@ struct SheetCaptions {
   // Prints a sheet or the solution; the desktop adds "…" where it opens the
   // print dialog.
   std::string_view print = "Печат";
-  std::string_view close = "Затвори";      // puts a shown sheet away
+  std::string_view close = "Затвори";       // puts a shown sheet away
   std::string_view commands = "Документи";  // names the group of the page's commands
 };
 inline constexpr SheetCaptions kSheetCaptions{};

@@ -120,8 +120,8 @@ void SheetDialog::BuildOptions() {
 void SheetDialog::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
   const documents::SheetCaptions& text = documents::kSheetCaptions;
-  print_ = buttons->addButton(ToQString(text.print) + QStringLiteral("…"),
-                              QDialogButtonBox::ActionRole);
+  print_ =
+      buttons->addButton(ToQString(text.print) + QStringLiteral("…"), QDialogButtonBox::ActionRole);
   savePdf_ = buttons->addButton(QStringLiteral("Запиши като PDF…"), QDialogButtonBox::ActionRole);
   QPushButton* close = buttons->addButton(ToQString(text.close), QDialogButtonBox::RejectRole);
   print_->setObjectName(QStringLiteral("SheetPrint"));
