@@ -60,7 +60,8 @@ _require([f"the Python module {module} ({package})"
                                   ("websockets", "python3-websockets"))
           if importlib.util.find_spec(module) is None])
 
-# pylint: disable=wrong-import-position: only once the modules are known to be there
+# Imported only once the modules are known to be there.
+# pylint: disable=wrong-import-position
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.actions import interaction
