@@ -1,7 +1,7 @@
 #include "drawings/svg_writer.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <numbers>
 #include <string_view>
@@ -13,15 +13,16 @@ namespace stereona::figures {
 namespace {
 
 // Hundredths of a millimetre: finer than any printer.
-constexpr int kDecimals = 2;
+constexpr std::size_t kDecimals = 2;
 
+// In whole hundredths, not std::to_chars of a double, which the libc++ of
+// Debian's emscripten lacks, nor printf, which follows the locale.
 std::string Number(double value) {
-  char digits[64];
-  const auto result =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, kDecimals);
-  std::string text(digits, result.ptr);
-  if (text == "-0.00") text = "0.00";
-  return text;
+  const long long hundredths = std::llround(value * 100.0);
+  const unsigned long long size = static_cast<unsigned long long>(std::llabs(hundredths));
+  std::string fraction = std::to_string(size % 100);
+  if (fraction.size() < kDecimals) fraction.insert(0, "0");
+  return (hundredths < 0 ? "-" : "") + std::to_string(size / 100) + "." + fraction;
 }
 
 std::string Escaped(std::string_view text) {

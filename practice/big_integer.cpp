@@ -18,7 +18,12 @@ void Trim(Limbs& limbs) {
 
 std::strong_ordering CompareMagnitudes(const Limbs& a, const Limbs& b) {
   if (a.size() != b.size()) return a.size() <=> b.size();
-  return std::lexicographical_compare_three_way(a.rbegin(), a.rend(), b.rbegin(), b.rend());
+  // A loop, not std::lexicographical_compare_three_way, which the libc++ of
+  // Debian's emscripten lacks.
+  for (std::size_t i = a.size(); i-- > 0;) {
+    if (a[i] != b[i]) return a[i] <=> b[i];
+  }
+  return std::strong_ordering::equal;
 }
 
 Limbs AddMagnitudes(const Limbs& a, const Limbs& b) {
