@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "documents/sentences.h"
@@ -18,6 +17,7 @@
 #include "practice/practice.h"
 #include "qt_bridge/qt_text.h"
 #include "window/alert_label.h"
+#include "window/beside_window.h"
 #include "window/stereo_calc.h"
 #include "window/window_font.h"
 
@@ -25,7 +25,6 @@ namespace stereona::window {
 namespace {
 
 constexpr const practice::PracticeCaptions& kCaptions = practice::kPracticeCaptions;
-constexpr int kGap = 8;  // between the main window and this one
 
 practice::PracticeSettings WindowChoices(const form::Form& form) {
   std::size_t body = 0;
@@ -52,16 +51,6 @@ QString Lines(const std::vector<std::string>& lines) {
   QStringList shown;
   for (const std::string& line : lines) shown << ToQString(line);
   return shown.join(QLatin1Char('\n'));
-}
-
-// The window's own place: right of the main window, or left of it where
-// the screen ends; a window manager may still move it.
-QPoint Beside(const QWidget& mainWindow, QSize size) {
-  const QRect main = mainWindow.frameGeometry();
-  const QRect screen = mainWindow.screen()->availableGeometry();
-  const int right = main.right() + 1 + kGap;
-  if (right + size.width() <= screen.right() + 1) return {right, main.top()};
-  return {std::max(screen.left(), main.left() - kGap - size.width()), main.top()};
 }
 
 }  // namespace
@@ -204,7 +193,7 @@ void PracticeWindow::Arrange(QWidget* choices, QWidget* problem) {
 
 void PracticeWindow::Open(const QWidget& mainWindow) {
   if (!placed_) {
-    move(Beside(mainWindow, frameSize().expandedTo(size())));
+    PlaceBeside(*this, mainWindow);
     placed_ = true;
   }
   show();
