@@ -107,8 +107,8 @@ void NetWindow::Arrange() {
   left->addWidget(workingLabel_);
   left->addWidget(working_, 1);
   auto* figures = new QHBoxLayout;
-  figures->addLayout(left, 2);
-  figures->addWidget(Framed(ToQString(kCaptions.net), net_, this), 3);
+  figures->addLayout(left, 1);
+  figures->addWidget(Framed(ToQString(kCaptions.net), net_, this), 1);
 
   auto* commands = new QHBoxLayout;
   commands->addWidget(unit_);
@@ -123,7 +123,7 @@ void NetWindow::Arrange() {
 
   QWidget* order[] = {working_, units_.front(), print_, savePdf_, close_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-  resize(980, 640);
+  resize(1060, 660);
 }
 
 void NetWindow::Open(const QWidget& mainWindow) {

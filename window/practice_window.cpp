@@ -11,13 +11,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "documents/practice_drawing.h"
 #include "documents/sentences.h"
-#include "drawings/solid_drawing.h"
 #include "form/control_arrays.h"
 #include "practice/practice.h"
 #include "qt_bridge/qt_text.h"
 #include "window/alert_label.h"
 #include "window/beside_window.h"
+#include "window/figure_view.h"
 #include "window/stereo_calc.h"
 #include "window/window_font.h"
 
@@ -25,6 +26,8 @@ namespace stereona::window {
 namespace {
 
 constexpr const practice::PracticeCaptions& kCaptions = practice::kPracticeCaptions;
+// The solid drawn to the problem's numbers, beside its sentence.
+constexpr QSize kDrawingSize(260, 220);
 
 practice::PracticeSettings WindowChoices(const form::Form& form) {
   std::size_t body = 0;
@@ -73,8 +76,9 @@ PracticeWindow::~PracticeWindow() = default;
 
 QWidget* PracticeWindow::BuildProblem() {
   auto* box = new QGroupBox(ToQString(kCaptions.problem), this);
-  drawing_ = new QLabel(box);
+  drawing_ = new FigureView(QString(), box);
   drawing_->setObjectName(QStringLiteral("PracticeDrawing"));
+  drawing_->setFixedSize(kDrawingSize);
   sentence_ = new QLabel(box);
   sentence_->setObjectName(QStringLiteral("PracticeProblem"));
   sentence_->setWordWrap(true);
@@ -254,8 +258,7 @@ void PracticeWindow::ShowAll() {
   const practice::PracticeSettings& settings = practice_->Settings();
   choices_.Show(settings.bodies, settings.anyUnknown, settings.range);
   const std::size_t body = practice_->Body();
-  drawing_->setPixmap(
-      QPixmap::fromImage(drawings::SolidDrawingImage(body, devicePixelRatioF(), WindowFont())));
+  drawing_->Show(documents::PracticeSolid(practice_->Problem()));
   drawing_->setAccessibleName(ToQString(documents::CapitalFirst(kBodies[body].caption)));
   sentence_->setText(ToQString(practice_->Sentence()));
   // Said with the answer box, where the focus is while the pupil works.

@@ -32,6 +32,30 @@ QSizeF MillimetresOf(const QByteArray& svg) {
   return {box.captured(1).toDouble(), box.captured(2).toDouble()};
 }
 
+// Qt SVG keeps one font style per element: a text's own text-anchor
+// replaces the font its class gives it in the style sheet, and the text is
+// drawn in the painter's font, many times too large. Each text element is
+// given its class's font as attributes of its own, which the style sheet
+// still overrides wherever CSS is read in full.
+QByteArray WithClassFontsOnTexts(const QByteArray& svg) {
+  QString text = QString::fromUtf8(svg);
+  static const QRegularExpression rule(QStringLiteral("\\.([-\\w]+)\\s*\\{([^}]*)\\}"));
+  static const QRegularExpression font(QStringLiteral("(font-[-a-z]+)\\s*:\\s*([^;]+)"));
+  for (auto rules = rule.globalMatch(text); rules.hasNext();) {
+    const QRegularExpressionMatch found = rules.next();
+    QString attributes;
+    for (auto fonts = font.globalMatch(found.captured(2)); fonts.hasNext();) {
+      const QRegularExpressionMatch declaration = fonts.next();
+      attributes += QStringLiteral(" %1=\"%2\"")
+                        .arg(declaration.captured(1), declaration.captured(2).trimmed());
+    }
+    if (attributes.isEmpty()) continue;
+    const QString opening = QStringLiteral("<text class=\"%1\"").arg(found.captured(1));
+    text.replace(opening, opening + attributes);
+  }
+  return text.toUtf8();
+}
+
 class SvgPainter : public QObject, public QTextObjectInterface {
   Q_OBJECT
   Q_INTERFACES(QTextObjectInterface)
@@ -89,7 +113,7 @@ void PlaceSvgObjects(QTextDocument& document, const QList<QByteArray>& svgs) {
   for (const auto& [position, index] : places) {
     QTextCharFormat object;
     object.setObjectType(kSvgObject);
-    object.setProperty(kSvgData, svgs[index]);
+    object.setProperty(kSvgData, WithClassFontsOnTexts(svgs[index]));
     const QSizeF size = MillimetresOf(svgs[index]);
     object.setProperty(kSvgWidth, size.width());
     object.setProperty(kSvgHeight, size.height());
