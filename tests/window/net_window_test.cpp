@@ -200,6 +200,10 @@ TEST_F(NetWindowTest, FollowsTheValuesTypedAndTheCalculation) {
   Type(1, QStringLiteral("8"));
   EXPECT_TRUE(Labels(net_->View().solid).contains(QStringLiteral("R = ?")));
   EXPECT_TRUE(Labels(net_->View().solid).contains(QStringLiteral("H = 8 см")));
+
+  // A value too large to read is the window's fault, said where the working stands.
+  Type(1, QStringLiteral("1E+400"));
+  EXPECT_TRUE(Working().startsWith(QStringLiteral("Грешка 6"))) << Working().toStdString();
 }
 
 TEST_F(NetWindowTest, TheUnitChangesTheLabels) {
