@@ -23,10 +23,10 @@ QAccessibleInterface* GraphicOf(const QString& className, QObject* object) {
   return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
 }
 
-// Units of the figure to a millimetre of the view: as large as fits with
+// Millimetres of the view to a unit of the figure: as large as fits with
 // the labels' room round it; nothing where no room is left.
-double FittingScale(const figures::Box& box, double across, double down) {
-  const double room = 2 * figures::kLabelMargin;
+double FittingScale(const figures::Box& box, double across, double down, double overhang) {
+  const double room = 2 * (figures::kLabelMargin + overhang);
   const double inf = std::numeric_limits<double>::infinity();
   const double scale = std::min(box.Width() > 0 ? (across - room) / box.Width() : inf,
                                 box.Height() > 0 ? (down - room) / box.Height() : inf);
@@ -35,7 +35,8 @@ double FittingScale(const figures::Box& box, double across, double down) {
 
 }  // namespace
 
-FigureView::FigureView(const QString& name, QWidget* parent) : QWidget(parent) {
+FigureView::FigureView(const QString& name, QWidget* parent, double overhangMillimetres)
+    : QWidget(parent), overhang_(overhangMillimetres) {
   static const bool installed = (QAccessible::installFactory(&GraphicOf), true);
   (void)installed;
   setAccessibleName(name);
@@ -57,7 +58,7 @@ void FigureView::paintEvent(QPaintEvent*) {
   // Millimetres as the screen has them, so that the labels are as tall as on paper.
   const double perMillimetre = logicalDpiX() / kMillimetresPerInch;
   const double scale =
-      FittingScale(figure_.bounds, width() / perMillimetre, height() / perMillimetre);
+      FittingScale(figure_.bounds, width() / perMillimetre, height() / perMillimetre, overhang_);
   if (scale == 0) return;
   const figures::Sheet sheet(figure_.bounds, scale);
   QPainter painter(this);

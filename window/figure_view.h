@@ -14,7 +14,10 @@ class FigureView : public QWidget {
   Q_OBJECT
 
  public:
-  FigureView(const QString& name, QWidget* parent = nullptr);
+  // Room is left round the figure for labels `overhangMillimetres` longer
+  // than the sheet's margin, which the view's edge would cut off.
+  explicit FigureView(const QString& name, QWidget* parent = nullptr,
+                      double overhangMillimetres = 0);
 
   void Show(figures::Figure figure);
   const figures::Figure& Shown() const noexcept { return figure_; }
@@ -26,6 +29,7 @@ class FigureView : public QWidget {
 
  private:
   figures::Figure figure_;
+  double overhang_;
 };
 
 }  // namespace stereona::window

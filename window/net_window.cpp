@@ -24,6 +24,7 @@ namespace stereona::window {
 namespace {
 
 constexpr const documents::NetCaptions& kCaptions = documents::kNetCaptions;
+constexpr double kNetLabelOverhang = 10;  // millimetres
 
 // The working's lines, and after them the sentence why it stopped.
 QString WorkingText(const surfaces::SurfaceWorking& working) {
@@ -97,7 +98,8 @@ void NetWindow::Build() {
 
   solid_ = new FigureView(ToQString(kCaptions.solid), this);
   solid_->setObjectName(QStringLiteral("NetSolid"));
-  net_ = new FigureView(ToQString(kCaptions.net), this);
+  // A net's lengths stand outside its pieces, some longer than the margin.
+  net_ = new FigureView(ToQString(kCaptions.net), this, kNetLabelOverhang);
   net_->setObjectName(QStringLiteral("NetFigure"));
 }
 
