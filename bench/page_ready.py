@@ -16,6 +16,13 @@ a load that crosses from one origin to another starts another renderer
 process or service worker, and a page timed after another page's worker was
 slower by 15 to 20 ms; neither is the page's own time.
 
+Beside each page its floor is timed in the same rounds: a static copy of the
+ready page with its scripts removed (the same HTML, styles and fonts), made
+by the run itself and saved beside the page as NAME.floor.html. The copy's
+load (the load event's end) and first contentful paint are printed, and the
+page's ready time as a ratio to the later of the two, from file:// and from
+the worker's cache alike.
+
     page_ready.py [--runs N] [--engines chromium,webkit,firefox]
                   [--screenshot FILE.png] PAGE...
 """
@@ -41,6 +48,29 @@ ENGINES = ["chromium", "webkit", "firefox"]
 # The build's own files beside the page, which are not copied with it.
 NOT_THE_PAGE = {"CMakeFiles", "fonts", "tests", "tools", "CTestTestfile.cmake",
                 "cmake_install.cmake"}
+FLOOR_SUFFIX = ".floor.html"
+
+# The ready page as it stands, without its scripts: what anything that looks
+# the same costs at the least.
+STATIC_COPY = """
+const copy = document.documentElement.cloneNode(true);
+for (const script of copy.querySelectorAll("script")) script.remove();
+return "<!DOCTYPE html>\\n" + copy.outerHTML;
+"""
+
+# The copy's load and first contentful paint, once both are known (an engine
+# without paint timing gives the load alone).
+FLOOR_TIMES = """
+const done = arguments[arguments.length - 1];
+const read = () => {
+  const navigation = performance.getEntriesByType("navigation")[0];
+  const paint = performance.getEntriesByName("first-contentful-paint")[0];
+  if (!navigation || navigation.loadEventEnd === 0) return setTimeout(read, 10);
+  if (!paint && performance.now() - navigation.loadEventEnd < 500) return setTimeout(read, 10);
+  done([navigation.loadEventEnd, paint ? paint.startTime : null]);
+};
+read();
+"""
 
 
 def settings():
@@ -60,14 +90,36 @@ def ready_time(driver, address):
         lambda d: d.execute_script("return document.documentElement.dataset.ready")))
 
 
+def floor_time(driver, address):
+    """The static copy's load and paint, and the later of the two."""
+    driver.get(address)
+    load, paint = driver.execute_async_script(FLOOR_TIMES)
+    return max(load, paint or 0), load, paint
+
+
+def make_static_copy(page):
+    """The ready page without its scripts, saved beside it."""
+    driver = browser(width=560, height=600)
+    try:
+        ready_time(driver, page.as_uri())
+        copy = page.with_name(page.stem + FLOOR_SUFFIX)
+        copy.write_text(driver.execute_script(STATIC_COPY), encoding="utf-8")
+        return copy
+    finally:
+        driver.quit()
+
+
 def load_in_turns(driver, sources, runs):
-    """Each source's ready times over runs loads, the sources taking turns,
-    after one load that moves the browser onto their site."""
-    ready_time(driver, next(iter(sources.values())))
-    times = {source: [] for source in sources}
+    """Each source's times over runs loads, the sources taking turns, after
+    one load that moves the browser onto their site. A source is an address
+    (the page: its ready time) or (address, floor_time) for a static copy."""
+    def measure(source):
+        return ready_time(driver, source) if isinstance(source, str) else source[1](driver, source[0])
+    measure(next(iter(sources.values())))
+    times = {name: [] for name in sources}
     for _ in range(runs):
-        for source, address in sources.items():
-            times[source].append(ready_time(driver, address))
+        for name, source in sources.items():
+            times[name].append(measure(source))
     return times
 
 
@@ -83,7 +135,8 @@ def from_the_workers_cache(driver, page):
 
 def page_files(page):
     return [f for f in page.parent.rglob("*")
-            if f.is_file() and not NOT_THE_PAGE & set(f.relative_to(page.parent).parts)]
+            if f.is_file() and not f.name.endswith(FLOOR_SUFFIX)
+            and not NOT_THE_PAGE & set(f.relative_to(page.parent).parts)]
 
 
 def timed_round(addresses, runs):
@@ -111,9 +164,19 @@ def screenshot(page, path):
         driver.quit()
 
 
-def timed_engine(pages, runs):
-    """Ready times by setting and source in the engine browsers.ENGINE names."""
-    rounds = [timed_round(lambda driver: {str(page): page.as_uri() for page in pages}, runs)]
+def floor_name(page):
+    return f"{page}, its floor"
+
+
+def timed_engine(pages, floors, runs):
+    """Times by setting and source in the engine browsers.ENGINE names: the
+    pages and their floors from file://, then each page from its worker's
+    cache."""
+    def from_files(driver):
+        sources = {str(page): page.as_uri() for page in pages}
+        sources.update({floor_name(page): (floors[page].as_uri(), floor_time) for page in pages})
+        return sources
+    rounds = [timed_round(from_files, runs)]
     rounds += [timed_round(lambda driver, page=page: {
                    f"{page}, from the worker's cache": from_the_workers_cache(driver, page)},
                    runs) for page in pages]
@@ -132,8 +195,21 @@ def main():
     medians = {}
     for engine in options.engines.split(","):
         browsers.ENGINE = engine
-        for name, times in timed_engine(pages, options.runs).items():
+        floors = {page: make_static_copy(page) for page in pages}
+        for name, times in timed_engine(pages, floors, options.runs).items():
+            for page in pages:
+                taken = times[floor_name(page)]
+                floor = statistics.median(t[0] for t in taken)
+                paints = [t[2] for t in taken if t[2] is not None]
+                paint = f"{statistics.median(paints):.1f} ms" if paints else "not reported"
+                print(f"floor, {engine}, {name}: load {statistics.median(t[1] for t in taken):.1f}"
+                      f" ms, first contentful paint {paint}  ({page})")
+                for source in (str(page), f"{page}, from the worker's cache"):
+                    ready = statistics.median(times[source])
+                    print(f"page ready / floor, {engine}, {name}: {ready / floor:.2f}x  ({source})")
             for source, taken in times.items():
+                if source.endswith(", its floor"):
+                    continue
                 medians[engine, name, source] = median = statistics.median(taken)
                 chromium = medians.get(("chromium", name, source))
                 ratio = f", {median / chromium:.2f}x Chromium's" \

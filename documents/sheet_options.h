@@ -26,7 +26,8 @@ struct SheetOptions {
   int variantCount = 1;           // 1 to kMaxVariants, each with its own key
 };
 
-// The captions of the options, as every face's dialog shows them.
+// The captions of the options, as every face's dialog shows them, and of
+// the commands around the documents.
 struct SheetCaptions {
   std::string_view title = "Листове за упражнения";
   std::string_view bodies = "Тела";
@@ -35,6 +36,13 @@ struct SheetCaptions {
   std::string_view range = "Диапазон";
   std::string_view number = "Номер на листа";
   std::string_view variants = "Брой варианти";
+  std::string_view show = "Покажи";  // makes the sheet of the options chosen
+  std::string_view cancel = "Отказ";
+  // Prints a sheet or the solution; the desktop adds "…" where it opens the
+  // print dialog.
+  std::string_view print = "Печат";
+  std::string_view close = "Затвори";       // puts a shown sheet away
+  std::string_view commands = "Документи";  // names the group of the page's commands
 };
 inline constexpr SheetCaptions kSheetCaptions{};
 

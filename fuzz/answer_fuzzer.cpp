@@ -19,11 +19,14 @@ using stereona::practice::VerdictKind;
 
 // The first three bytes choose the problem: two of the seed that draws it,
 // one for the range and the decimal separator. Each problem is posed once
-// and kept, so that the runs go to the answers.
+// and kept, so that the runs go to the answers; the keys kept are bounded,
+// so that the fuzzer's memory is.
 constexpr std::size_t kChoiceBytes = 3;
 
 const stereona::practice::AnswerKey& KeyFor(std::uint32_t seed, std::size_t range) {
   static std::map<std::pair<std::uint32_t, std::size_t>, stereona::practice::AnswerKey> keys;
+  constexpr std::size_t kMostKeys = 4096;
+  if (keys.size() >= kMostKeys) keys.clear();
   const auto [at, added] = keys.try_emplace({seed, range});
   if (added) {
     stereona::documents::SheetOptions options;

@@ -64,15 +64,6 @@ class Scanner {
   std::size_t at_ = 0;
 };
 
-// The first and last digits other than 0, npos for none.
-struct Significance {
-  std::size_t first;
-  std::size_t last;
-};
-Significance SignificantDigits(std::string_view digits) {
-  return {digits.find_first_not_of('0'), digits.find_last_not_of('0')};
-}
-
 std::optional<BigInteger> Whole(std::string_view digits) {
   if (digits.size() > kMostDigits) return std::nullopt;
   return BigInteger::FromDigits(digits);
@@ -129,8 +120,10 @@ std::optional<TypedAnswer> ReadDecimal(Scanner& scan) {
   TypedAnswer answer;
   answer.form = marked ? TypedAnswer::Form::Decimal : TypedAnswer::Form::Whole;
   answer.value = {*value, BigInteger::PowerOfTen(places)};
-  const auto [first, last] = SignificantDigits(digits);
-  if (first == std::string_view::npos) return answer;  // zero
+  // The first and last digits other than 0.
+  const std::size_t first = digits.find_first_not_of('0');
+  const std::size_t last = digits.find_last_not_of('0');
+  if (first == std::string::npos) return answer;  // zero
   answer.mostDigits = static_cast<int>(digits.size() - first);
   answer.leastDigits = marked ? answer.mostDigits : static_cast<int>(last - first + 1);
   answer.lowestPlace = static_cast<int>(digits.size() - 1 - last) - static_cast<int>(places);

@@ -111,7 +111,7 @@ Limbs ShiftedRight(const Limbs& a, int shift) {
 // remainder over the top limb of the divisor, normalised so that the guess
 // is at most 2 too large.
 std::pair<Limbs, Limbs> DivideMagnitudes(const Limbs& a, const Limbs& b) {
-  if (CompareMagnitudes(a, b) < 0) return {{}, a};
+  if (std::is_lt(CompareMagnitudes(a, b))) return {{}, a};
   if (b.size() == 1) return DivideBySmall(a, b[0]);
   const int shift = std::countl_zero(b.back());
   const Limbs v = ShiftedLeft(b, shift);  // its top limb is 0, the one below has its top bit set
@@ -162,9 +162,10 @@ BigInteger::BigInteger(Limbs limbs, bool negative) : limbs_(std::move(limbs)) {
 }
 
 BigInteger::BigInteger(std::int64_t value) : negative_(value < 0) {
-  std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
-                                      : static_cast<std::uint64_t>(value);
-  for (; magnitude != 0; magnitude >>= kLimbBits) {
+  // The magnitude of the most negative value too, in unsigned arithmetic.
+  const auto bits = static_cast<std::uint64_t>(value);
+  for (std::uint64_t magnitude = negative_ ? ~bits + 1 : bits; magnitude != 0;
+       magnitude >>= kLimbBits) {
     limbs_.push_back(static_cast<std::uint32_t>(magnitude));
   }
 }
@@ -198,7 +199,7 @@ BigInteger operator-(BigInteger value) {
 
 BigInteger operator+(const BigInteger& a, const BigInteger& b) {
   if (a.negative_ == b.negative_) return {AddMagnitudes(a.limbs_, b.limbs_), a.negative_};
-  if (CompareMagnitudes(a.limbs_, b.limbs_) >= 0) {
+  if (std::is_gteq(CompareMagnitudes(a.limbs_, b.limbs_))) {
     return {SubtractMagnitudes(a.limbs_, b.limbs_), a.negative_};
   }
   return {SubtractMagnitudes(b.limbs_, a.limbs_), b.negative_};
@@ -211,10 +212,12 @@ BigInteger operator*(const BigInteger& a, const BigInteger& b) {
 }
 
 std::strong_ordering operator<=>(const BigInteger& a, const BigInteger& b) {
-  if (a.negative_ != b.negative_)
+  if (a.negative_ != b.negative_) {
     return a.negative_ ? std::strong_ordering::less : std::strong_ordering::greater;
-  const std::strong_ordering magnitudes = CompareMagnitudes(a.limbs_, b.limbs_);
-  return a.negative_ ? 0 <=> magnitudes : magnitudes;
+  }
+  // Of two negative numbers the larger magnitude is the smaller number.
+  return a.negative_ ? CompareMagnitudes(b.limbs_, a.limbs_)
+                     : CompareMagnitudes(a.limbs_, b.limbs_);
 }
 
 BigInteger::Division BigInteger::DividedBy(const BigInteger& divisor) const {

@@ -39,8 +39,7 @@ Rational operator/(const Rational& a, const Rational& b) {
   return quotient;
 }
 
-ExactValue::ExactValue(Rational value)
-    : a_(std::move(value.numerator)), d_(std::move(value.denominator)) {
+ExactValue::ExactValue(const Rational& value) : a_(value.numerator), d_(value.denominator) {
   exponent_ = FindExponent();
 }
 
@@ -74,8 +73,8 @@ int ExactValue::CompareWith(const Rational& other) const {
   // Both sides are not negative: compare their squares, r * m^2 with t^2.
   const BigInteger left = radicand_.numerator * other.denominator * other.denominator;
   const BigInteger right = t * t * radicand_.denominator;
-  const auto order = left <=> right;
-  return order < 0 ? -1 : (order > 0 ? 1 : 0);
+  if (left < right) return -1;
+  return right < left ? 1 : 0;
 }
 
 bool ExactValue::IsMultipleOfPowerOfTen(int exponent) const {

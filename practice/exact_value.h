@@ -25,7 +25,8 @@ struct Rational {
 // through a square root or a quadratic is. Every comparison is exact.
 class ExactValue {
  public:
-  explicit ExactValue(Rational value = {});
+  ExactValue() = default;
+  explicit ExactValue(const Rational& value);
   // (a + sqrt(radicand)) / d: nothing when the radicand is negative or d is
   // not positive. A root that is rational makes a rational value.
   static std::optional<ExactValue> Root(const BigInteger& a, const Rational& radicand,

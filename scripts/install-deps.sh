@@ -17,22 +17,24 @@ declare -A sets=(
   [qt]="@build qt6-base-dev qt6-svg-dev fonts-liberation"
   # scripts/run.sh: the window on a desktop, Qt's own texts in Bulgarian.
   [window]="@qt qt6-qpa-plugins qt6-translations-l10n"
-  # scripts/test.sh: every native test. The number tests, and the window and
-  # screen-reader tests once more, run under the bg_BG locale (made below
-  # whenever locales is asked for); the screen-reader test needs Xvfb, D-Bus
-  # and AT-SPI; the packaging tests the two validators; the printing tests
-  # read the PDFs they write with pdftotext.
+  # scripts/test.sh --native: every native test. The number tests, and the
+  # window and screen-reader tests once more, run under the bg_BG locale
+  # (made below whenever locales is asked for); the screen-reader test needs
+  # Xvfb, D-Bus and AT-SPI; the packaging tests the two validators; the
+  # printing tests read the PDFs they write with pdftotext.
   [tests]="@window libgtest-dev locales xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
            desktop-file-utils appstream poppler-utils"
   # scripts/web.sh: emscripten (its JavaScript tools need acorn), and the
   # bundled font subset with fontTools.
   [web]="@qt emscripten node-acorn nodejs fonts-liberation2 python3-fonttools python3-brotli"
-  # scripts/test-wasm.sh: GoogleTest from its sources, the page in three
-  # engines (headless Chromium through its driver; WebKitGTK's MiniBrowser
-  # through its driver, under Xvfb; Firefox ESR over WebDriver BiDi, which
-  # python3-websockets speaks), and what it prints read back with pdftotext.
+  # scripts/test-wasm.sh, which scripts/test.sh runs too: GoogleTest from its
+  # sources, the page in three engines (headless Chromium through its driver;
+  # WebKitGTK's MiniBrowser, which the driver's library package brings,
+  # through its driver, under Xvfb and the bg_BG locale, made below; Firefox
+  # ESR over WebDriver BiDi, which python3-websockets speaks), and what it
+  # prints read back with pdftotext.
   [web-tests]="@web libgtest-dev chromium chromium-driver python3-selenium poppler-utils
-               webkit2gtk-driver xvfb firefox-esr python3-websockets"
+               webkit2gtk-driver xvfb locales firefox-esr python3-websockets"
   # npm, for the pinned axe-core the page's tests inject; asked for only where
   # there is none, since a Node.js from elsewhere brings its own npm, which
   # Debian's package would conflict with.
@@ -84,8 +86,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# The tests run the C library and the window under a locale whose decimal
-# point is ",": a Bulgarian pupil's desktop.
+# The tests run the C library, the window and WebKit under a locale whose
+# decimal point is ",": a Bulgarian pupil's desktop. Every set that holds
+# locales needs it.
 if [[ " ${packages[*]} " == *" locales "* ]] && ! locale -a 2>/dev/null | grep -qx 'bg_BG.utf8'; then
   "${sudo[@]}" localedef -i bg_BG -c -f UTF-8 bg_BG.UTF-8
 fi

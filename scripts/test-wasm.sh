@@ -5,7 +5,8 @@
 # differs from the native one), and the page in Chromium, WebKit and Firefox
 # (tests/web/browsers.py), into which the tests inject axe-core at the version
 # tests/web/axe/package-lock.json pins, installed here from npm into the build
-# folder. One engine's tests alone: ctest --test-dir build-wasm -L webkit.
+# folder. scripts/test.sh, the README's test command, runs this after the
+# native suites. One engine's tests alone: ctest --test-dir build-wasm -L webkit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh web-tests

@@ -31,6 +31,11 @@ val SheetChoices() {
   captions.set("range", std::string(text.range));
   captions.set("number", std::string(text.number));
   captions.set("variants", std::string(text.variants));
+  captions.set("show", std::string(text.show));
+  captions.set("cancel", std::string(text.cancel));
+  captions.set("print", std::string(text.print));
+  captions.set("close", std::string(text.close));
+  captions.set("commands", std::string(text.commands));
   val choices = val::object();
   choices.set("captions", captions);
   choices.set("bodies", bodies);

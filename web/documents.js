@@ -2,7 +2,8 @@
 // solution of the last calculation, «Листове за упражнения» opens the
 // practice sheet options and shows the sheet in the page, with «Печат» and
 // «Затвори». The documents come whole from the C++ (Module.practiceSheet,
-// form.solutionDocument); a print style sheet prints only the document.
+// form.solutionDocument), and so do the captions (Module.sheetChoices); a
+// print style sheet prints only the document.
 'use strict';
 
 const documentStyle = `
@@ -96,10 +97,10 @@ function sheetDialog(choices) {
           numberField('SheetVariants', text.variants, 1, choices.maxVariants,
                       choices.variantCount),
           element('p', { id: 'SheetError', role: 'alert' }),
-          element('button', { id: 'SheetShow', type: 'submit', value: 'show' }, 'Покажи'),
+          element('button', { id: 'SheetShow', type: 'submit', value: 'show' }, text.show),
           ' ',
           element('button', { id: 'SheetCancel', type: 'submit', value: 'cancel',
-                               formNoValidate: true }, 'Отказ')));
+                               formNoValidate: true }, text.cancel)));
 }
 
 // A new sheet each time the dialog opens; its number makes it again.
@@ -154,19 +155,20 @@ function wireSheetDialog(dialog, choices) {
 function startDocuments(form) {
   document.head.append(element('style', {}, documentStyle));
   const choices = Module.sheetChoices();
+  const text = choices.captions;
   const commands = element('div', { id: 'DocumentCommands', role: 'group',
-                                    'aria-label': 'Документи' },
-      element('button', { id: 'PrintSolution', type: 'button' }, 'Печат'),
-      element('button', { id: 'PracticeSheets', type: 'button' }, choices.captions.title));
+                                    'aria-label': text.commands },
+      element('button', { id: 'PrintSolution', type: 'button' }, text.print),
+      element('button', { id: 'PracticeSheets', type: 'button' }, text.title));
   const dialog = sheetDialog(choices);
   // The page's main part and its title while the sheet stands in the
   // window's place (the sheet's own headings are of the second level).
   const view = element('main', { id: 'SheetView', hidden: true,
                                  'aria-labelledby': 'SheetViewTitle' },
       element('div', { className: 'sheet-commands' },
-          element('h1', { id: 'SheetViewTitle' }, choices.captions.title),
-          element('button', { id: 'SheetPrint', type: 'button' }, 'Печат'),
-          element('button', { id: 'SheetClose', type: 'button' }, 'Затвори')),
+          element('h1', { id: 'SheetViewTitle' }, text.title),
+          element('button', { id: 'SheetPrint', type: 'button' }, text.print),
+          element('button', { id: 'SheetClose', type: 'button' }, text.close)),
       element('article', { id: 'SheetDocument', className: 'printed' }));
   document.getElementById('page').append(commands, dialog);
   document.body.append(view, element('article', { id: 'SolutionDocument', className: 'printed' }));

@@ -6,41 +6,22 @@
 // score with them); nothing is stored.
 'use strict';
 
-// Each element that shows a caption or is named by one, by id, and the
-// name of its caption among Module.practiceCaptions(); the page starts only
-// if both name the same captions.
-const practiceCaptionOf = {
-  Practice: 'title',
-  PracticeTitle: 'title',
-  PracticeProblemPart: 'problem',
-  PracticeAnswerLabel: 'answer',
-  PracticeCheck: 'check',
-  PracticeVerdict: 'verdict',
-  PracticeHint: 'hint',
-  PracticeShowSolution: 'showSolution',
-  PracticeNew: 'newProblem',
-  PracticeHintsTitle: 'hints',
-  PracticeSolutionTitle: 'solution',
-  PracticeScorePart: 'score',
-  PracticeToWindow: 'toWindow',
-  PracticeClose: 'close',
-  PracticeBodiesTitle: 'bodies',
-  PracticeAnyUnknownLabel: 'anyUnknown',
-  PracticeRangeLabel: 'range',
-};
+// The captions by the id of the element that shows each or is named by it,
+// from the C++ table (practice/captions.h): an id it has not is a fault, and
+// so is an element it names that the view does not make (checked when the
+// view is made).
+let captionsOfModule = null;
 
-// Throws, naming each caption the table has and the module not, and each
-// the module has and the table not.
-function checkPracticeCaptions(captions) {
-  const names = Object.keys(captions);
-  const used = Object.values(practiceCaptionOf);
-  const faults = [
-    ...used.filter((name) => !names.includes(name)).map((name) => `no caption ${name}`),
-    ...names.filter((name) => !used.includes(name)).map((name) => `caption ${name} not shown`),
-  ];
-  if (faults.length > 0) {
-    throw new Error(`the practice and the module differ: ${faults.join('; ')}`);
-  }
+function practiceCaption(id) {
+  if (!captionsOfModule) captionsOfModule = Module.practiceCaptions();
+  const caption = captionsOfModule[id];
+  if (caption === undefined) throw new Error(`the practice's captions name no element ${id}`);
+  return caption;
+}
+
+function checkPracticeElements() {
+  const missing = Object.keys(captionsOfModule).filter((id) => !document.getElementById(id));
+  if (missing.length > 0) throw new Error(`the practice's view has no ${missing.join(', ')}`);
 }
 
 // The buttons of the view and what each asks of the practice; `emptiesAnswer`
@@ -51,19 +32,21 @@ const practiceActions = {
   PracticeNew: { act: (practice) => practice.newProblem(), emptiesAnswer: true },
 };
 
+// The keys beside the answer box, for what a phone's decimal keypad lacks:
+// each types its text at the caret and leaves the caret in the box. Shown
+// where a finger may type (practice.css); a keyboard types both itself, so
+// Tab passes them by.
+const answerKeys = {
+  PracticeFractionBar: { types: '/', shows: '/' },
+  PracticeSpace: { types: ' ', shows: '' },  // the open box of a space, drawn by practice.css
+};
+
 let practice = null;
 
-// An element whose text is its caption, by the table above.
+// An element whose text is its caption.
 function captioned(tag, id, properties = {}) {
   // Object.assign, not spread: emscripten's optimizer cannot read object spread.
-  return element(tag, Object.assign({ id }, properties), practiceCaptions()[practiceCaptionOf[id]]);
-}
-
-let captionsOfModule = null;
-
-function practiceCaptions() {
-  if (!captionsOfModule) captionsOfModule = Module.practiceCaptions();
-  return captionsOfModule;
+  return element(tag, Object.assign({ id }, properties), practiceCaption(id));
 }
 
 function practiceButton(id) {
@@ -88,19 +71,23 @@ function practiceSettings(choices) {
 // In reading order, which is the narrow arrangement's; the wide one places
 // the parts in a grid.
 function practiceView(choices) {
-  const text = practiceCaptions();
+  // A part named by its caption rather than showing it.
+  const named = (tag, id, properties = {}, ...children) =>
+      element(tag, Object.assign({ id, 'aria-label': practiceCaption(id) }, properties), ...children);
   return element('main', { id: 'PracticeView', hidden: true, 'aria-labelledby': 'PracticeTitle' },
       captioned('h1', 'PracticeTitle'),
-      element('section', { id: 'PracticeProblemPart', 'aria-label': text.problem },
+      named('section', 'PracticeProblemPart', {},
           element('p', { id: 'PracticeProblem' })),
       element('figure', { id: 'PracticeDrawing', 'aria-hidden': 'true' }),
       element('form', { id: 'PracticeAnswerForm' },
           captioned('label', 'PracticeAnswerLabel', { htmlFor: 'PracticeAnswer' }),
           element('input', { id: 'PracticeAnswer', type: 'text', inputMode: 'decimal',
                              autocomplete: 'off', spellcheck: false }),
+          ...Object.keys(answerKeys).map((id) => named('button', id,
+              { type: 'button', className: 'practice-key', tabIndex: -1 }, answerKeys[id].shows)),
           captioned('button', 'PracticeCheck', { type: 'submit' })),
-      element('div', { id: 'PracticeVerdict', role: 'status', 'aria-live': 'polite',
-                       'aria-atomic': 'true', 'aria-label': text.verdict }),
+      named('div', 'PracticeVerdict', { role: 'status', 'aria-live': 'polite',
+                                        'aria-atomic': 'true' }),
       element('div', { className: 'practice-commands practice-helps' },
           ...Object.keys(practiceActions).map(practiceButton)),
       element('div', { className: 'practice-work' },
@@ -109,8 +96,7 @@ function practiceView(choices) {
           element('section', { id: 'PracticeSolutionPart',
                                'aria-labelledby': 'PracticeSolutionTitle' },
               captioned('h2', 'PracticeSolutionTitle'), element('pre', { id: 'PracticeSolution' }))),
-      element('section', { id: 'PracticeScorePart', 'aria-label': text.score },
-          element('p', { id: 'PracticeScore' })),
+      named('section', 'PracticeScorePart', {}, element('p', { id: 'PracticeScore' })),
       element('div', { className: 'practice-commands practice-leave' },
           practiceButton('PracticeToWindow'), practiceButton('PracticeClose')),
       practiceSettings(choices));
@@ -198,6 +184,7 @@ function openPractice(form) {
     const choices = Module.sheetChoices();  // the bodies' names and the ranges
     practice = new Module.Practice(...windowChoice(form));
     document.getElementById('page').after(practiceView(choices));
+    checkPracticeElements();
     wirePractice(form, choices);
   }
   showPractice(false);
@@ -207,8 +194,22 @@ function openPractice(form) {
   document.getElementById('PracticeAnswer').focus({ preventScroll: true });
 }
 
+// The key's text in place of the selection, the caret after it, and the
+// box heard as typed into.
+function typeKey(answer, text) {
+  answer.setRangeText(text, answer.selectionStart, answer.selectionEnd, 'end');
+  answer.dispatchEvent(new Event('input', { bubbles: true }));
+  answer.focus();
+}
+
 function wirePractice(form, choices) {
   const answer = document.getElementById('PracticeAnswer');
+  for (const id of Object.keys(answerKeys)) {
+    const key = document.getElementById(id);
+    // A press that took the focus would close a phone's keyboard.
+    key.addEventListener('mousedown', (event) => event.preventDefault());
+    key.addEventListener('click', () => typeKey(answer, answerKeys[id].types));
+  }
   document.getElementById('PracticeAnswerForm').addEventListener('submit', (event) => {
     event.preventDefault();  // Enter in the answer box checks too
     practice.check(answer.value);
@@ -241,7 +242,6 @@ function wirePractice(form, choices) {
 
 // «Упражнение» beside the documents' commands; nothing more until pressed.
 function startPractice(form) {
-  checkPracticeCaptions(practiceCaptions());
   const button = practiceButton('Practice');
   document.getElementById('DocumentCommands').append(button);
   button.addEventListener('click', () => openPractice(form));

@@ -1,10 +1,10 @@
 #include "web/practice_bindings.h"
 
 #include <optional>
-#include <string_view>
-#include <utility>
+#include <string>
 
 #include "core/ranges.h"
+#include "practice/captions.h"
 #include "web/document_bindings.h"
 
 namespace stereona::web {
@@ -31,27 +31,10 @@ val SettingsView(const practice::PracticeSettings& settings) {
 }  // namespace
 
 val PracticeCaptions() {
-  const practice::PracticeCaptions& text = practice::kPracticeCaptions;
-  const std::pair<const char*, std::string_view> named[] = {
-      {"title", text.title},
-      {"problem", text.problem},
-      {"answer", text.answer},
-      {"check", text.check},
-      {"hint", text.hint},
-      {"showSolution", text.showSolution},
-      {"newProblem", text.newProblem},
-      {"toWindow", text.toWindow},
-      {"close", text.close},
-      {"verdict", text.verdict},
-      {"hints", text.hints},
-      {"solution", text.solution},
-      {"score", text.score},
-      {"bodies", text.bodies},
-      {"anyUnknown", text.anyUnknown},
-      {"range", text.range},
-  };
   val captions = val::object();
-  for (const auto& [name, caption] : named) captions.set(name, std::string(caption));
+  for (const auto& [id, caption] : practice::kCaptionedElements) {
+    captions.set(std::string(id), std::string(practice::kPracticeCaptions.*caption));
+  }
   return captions;
 }
 

@@ -10,8 +10,8 @@
 // «Упражнение» as the page sees it.
 namespace stereona::web {
 
-// The captions of «Упражнение» by name, for the page's table of its
-// elements, which names each caption it shows.
+// The captions of «Упражнение» by the id of the page's element that shows
+// each or is named by it (practice/captions.h, kCaptionedElements).
 emscripten::val PracticeCaptions();
 
 // One practice for the page's whole run, made when the pupil first opens

@@ -18,18 +18,20 @@ namespace {
 
 const QString kPdfSuffix = QStringLiteral(".pdf");
 
-// The print support lives in a module of its own, so that the window starts
-// without loading Qt's print support; it is looked for beside the program
+// The print support and Qt SVG live in a module of its own, so that the
+// window starts without loading them; it is looked for beside the program
 // (the build), where it is installed relative to the program, and on the
-// library path.
-PrintModuleFunction LoadPrintModule(QString& error) {
-  static PrintModuleFunction print = nullptr;
-  if (print) return print;
+// library path. Returns the entry named, or nothing with the reasons.
+QFunctionPointer LoadPrintModule(const char* entry, QString& error) {
+  static QString loaded;  // the file found, kept loaded for the whole run
   const QString program = QCoreApplication::applicationDirPath();
   const QString file = QLatin1String(kPrintModuleFile);
-  const QStringList candidates = {
-      program + QStringLiteral("/") + file,
-      program + QStringLiteral("/" STEREONA_PRINT_MODULE_FROM_PROGRAM "/") + file, file};
+  const QStringList candidates =
+      loaded.isEmpty()
+          ? QStringList{program + QStringLiteral("/") + file,
+                        program + QStringLiteral("/" STEREONA_PRINT_MODULE_FROM_PROGRAM "/") + file,
+                        file}
+          : QStringList{loaded};
   for (const QString& candidate : candidates) {
     QLibrary library(candidate);
     // Every place's reason: the one beside the program may exist and fail.
@@ -41,8 +43,10 @@ PrintModuleFunction LoadPrintModule(QString& error) {
       fail();
       continue;
     }
-    print = reinterpret_cast<PrintModuleFunction>(library.resolve(kPrintModuleEntry));
-    if (print) return print;
+    if (const QFunctionPointer function = library.resolve(entry)) {
+      loaded = candidate;
+      return function;
+    }
     fail();
   }
   return nullptr;
@@ -65,13 +69,25 @@ QString WithPdfSuffix(const QString& fileName) {
 QString WritePdf(const QString& html, const QString& fileName) {
   // Made in memory first: a PDF writer says nothing when its file cannot be
   // opened, and a half-written file must not replace a good one.
+  QString error;
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&pdf);
     writer.setCreator(QStringLiteral("Стереона"));
-    UseA4WithMargins(writer);
-    PaintDocument(html, writer);
+    UseA4WithMargins(writer, html);
+    if (!html.contains(QLatin1String("<svg"))) {
+      PaintDocument(html, writer);
+    } else if (const auto paint = reinterpret_cast<PaintModuleFunction>(
+                   LoadPrintModule(kPaintModuleEntry, error))) {
+      const QByteArray utf8 = html.toUtf8();
+      paint(&writer, utf8.constData());
+    } else {
+      return QStringLiteral(
+                 "Файлът „%1“ не може да бъде записан: чертежите не могат да бъдат "
+                 "изобразени (%2).")
+          .arg(QDir::toNativeSeparators(fileName), error);
+    }
   }
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.size() || !file.commit()) {
@@ -104,7 +120,8 @@ QString SavePdfAs(QWidget& parent, const QString& html, const QString& suggested
 
 void PrintWithPreview(QWidget& parent, const QString& html) {
   QString error;
-  if (const PrintModuleFunction print = LoadPrintModule(error)) {
+  if (const auto print =
+          reinterpret_cast<PrintModuleFunction>(LoadPrintModule(kPrintModuleEntry, error))) {
     const QByteArray utf8 = html.toUtf8();
     print(&parent, utf8.constData());
     return;

@@ -8,12 +8,14 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "documents/net_captions.h"
 #include "documents/solution_document.h"
 #include "form/control_arrays.h"
 #include "practice/captions.h"
 #include "qt_bridge/qt_text.h"
 #include "window/centre_on_screen.h"
 #include "window/document_files.h"
+#include "window/net_window.h"
 #include "window/practice_window.h"
 #include "window/sheet_dialog.h"
 
@@ -99,6 +101,14 @@ void MainWindow::BuildMenus() {
       QKeySequence::fromString(ToQString(practice.menuShortcut), QKeySequence::PortableText));
   connect(practiceItem, &QAction::triggered, this, &MainWindow::OpenPractice);
 
+  // The net beside it: the same solid's surface, drawn to its numbers.
+  const documents::NetCaptions& net = documents::kNetCaptions;
+  QAction* netItem = bar.addAction(QLatin1Char('&') + ToQString(net.menuItem));
+  netItem->setObjectName(QStringLiteral("Net"));
+  netItem->setShortcut(
+      QKeySequence::fromString(ToQString(net.menuShortcut), QKeySequence::PortableText));
+  connect(netItem, &QAction::triggered, this, &MainWindow::OpenNet);
+
   QMenu& help = *AddMenu(bar, QStringLiteral("HelpMenu"), QStringLiteral("&Помощ"));
   connect(AddAction(help, QStringLiteral("About"), QStringLiteral("&За Стереона")),
           &QAction::triggered, this, &MainWindow::ShowAbout);
@@ -119,6 +129,11 @@ void MainWindow::OpenPracticeSheets() {
 void MainWindow::OpenPractice() {
   if (practice_ == nullptr) practice_ = new PracticeWindow(*calc_, this);
   practice_->Open(*this);
+}
+
+void MainWindow::OpenNet() {
+  if (net_ == nullptr) net_ = new NetWindow(*calc_, this);
+  net_->Open(*this);
 }
 
 void MainWindow::ShowAbout() {

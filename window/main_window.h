@@ -8,6 +8,7 @@ class QMenuBar;
 
 namespace stereona::window {
 
+class NetWindow;
 class PracticeWindow;
 
 // The program's top-level window: the menu bar above the window Stereo_Calc,
@@ -28,11 +29,13 @@ class MainWindow : public QWidget {
   void SaveSolutionAsPdf();
   void OpenPracticeSheets();
   void OpenPractice();
+  void OpenNet();
   void ShowAbout();
 
   StereoCalc* calc_;
   QMenuBar* menuBar_;
   PracticeWindow* practice_ = nullptr;  // made on first use
+  NetWindow* net_ = nullptr;            // made on first use
 };
 
 }  // namespace stereona::window

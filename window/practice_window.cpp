@@ -9,15 +9,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "documents/practice_drawing.h"
 #include "documents/sentences.h"
-#include "drawings/solid_drawing.h"
 #include "form/control_arrays.h"
 #include "practice/practice.h"
 #include "qt_bridge/qt_text.h"
 #include "window/alert_label.h"
+#include "window/beside_window.h"
+#include "window/figure_view.h"
 #include "window/stereo_calc.h"
 #include "window/window_font.h"
 
@@ -25,7 +26,8 @@ namespace stereona::window {
 namespace {
 
 constexpr const practice::PracticeCaptions& kCaptions = practice::kPracticeCaptions;
-constexpr int kGap = 8;  // between the main window and this one
+// The solid drawn to the problem's numbers, beside its sentence.
+constexpr QSize kDrawingSize(260, 220);
 
 practice::PracticeSettings WindowChoices(const form::Form& form) {
   std::size_t body = 0;
@@ -54,16 +56,6 @@ QString Lines(const std::vector<std::string>& lines) {
   return shown.join(QLatin1Char('\n'));
 }
 
-// The window's own place: right of the main window, or left of it where
-// the screen ends; a window manager may still move it.
-QPoint Beside(const QWidget& mainWindow, QSize size) {
-  const QRect main = mainWindow.frameGeometry();
-  const QRect screen = mainWindow.screen()->availableGeometry();
-  const int right = main.right() + 1 + kGap;
-  if (right + size.width() <= screen.right() + 1) return {right, main.top()};
-  return {std::max(screen.left(), main.left() - kGap - size.width()), main.top()};
-}
-
 }  // namespace
 
 PracticeWindow::PracticeWindow(StereoCalc& calculator, QWidget* parent)
@@ -84,8 +76,9 @@ PracticeWindow::~PracticeWindow() = default;
 
 QWidget* PracticeWindow::BuildProblem() {
   auto* box = new QGroupBox(ToQString(kCaptions.problem), this);
-  drawing_ = new QLabel(box);
+  drawing_ = new FigureView(QString(), box);
   drawing_->setObjectName(QStringLiteral("PracticeDrawing"));
+  drawing_->setFixedSize(kDrawingSize);
   sentence_ = new QLabel(box);
   sentence_->setObjectName(QStringLiteral("PracticeProblem"));
   sentence_->setWordWrap(true);
@@ -204,7 +197,7 @@ void PracticeWindow::Arrange(QWidget* choices, QWidget* problem) {
 
 void PracticeWindow::Open(const QWidget& mainWindow) {
   if (!placed_) {
-    move(Beside(mainWindow, frameSize().expandedTo(size())));
+    PlaceBeside(*this, mainWindow);
     placed_ = true;
   }
   show();
@@ -265,8 +258,7 @@ void PracticeWindow::ShowAll() {
   const practice::PracticeSettings& settings = practice_->Settings();
   choices_.Show(settings.bodies, settings.anyUnknown, settings.range);
   const std::size_t body = practice_->Body();
-  drawing_->setPixmap(
-      QPixmap::fromImage(drawings::SolidDrawingImage(body, devicePixelRatioF(), WindowFont())));
+  drawing_->Show(documents::PracticeSolid(practice_->Problem()));
   drawing_->setAccessibleName(ToQString(documents::CapitalFirst(kBodies[body].caption)));
   sentence_->setText(ToQString(practice_->Sentence()));
   // Said with the answer box, where the focus is while the pupil works.

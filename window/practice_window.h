@@ -18,6 +18,7 @@ class Practice;
 namespace stereona::window {
 
 class AlertLabel;
+class FigureView;
 class StereoCalc;
 
 // «Упражнение»: the window of the practice, a view of one practice session
@@ -60,7 +61,7 @@ class PracticeWindow : public QDialog {
   Mnemonics mnemonic_;
   ProblemChoices choices_;
   AlertLabel* refusal_ = nullptr;
-  QLabel* drawing_ = nullptr;
+  FigureView* drawing_ = nullptr;
   QLabel* sentence_ = nullptr;
   QLineEdit* answer_ = nullptr;
   QLabel* answerLabel_ = nullptr;

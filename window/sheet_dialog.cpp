@@ -119,9 +119,11 @@ void SheetDialog::BuildOptions() {
 
 void SheetDialog::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  print_ = buttons->addButton(QStringLiteral("Печат…"), QDialogButtonBox::ActionRole);
+  const documents::SheetCaptions& text = documents::kSheetCaptions;
+  print_ =
+      buttons->addButton(ToQString(text.print) + QStringLiteral("…"), QDialogButtonBox::ActionRole);
   savePdf_ = buttons->addButton(QStringLiteral("Запиши като PDF…"), QDialogButtonBox::ActionRole);
-  QPushButton* close = buttons->addButton(QStringLiteral("Затвори"), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(ToQString(text.close), QDialogButtonBox::RejectRole);
   print_->setObjectName(QStringLiteral("SheetPrint"));
   savePdf_->setObjectName(QStringLiteral("SheetSavePdf"));
   close->setObjectName(QStringLiteral("SheetClose"));

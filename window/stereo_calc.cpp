@@ -133,6 +133,7 @@ void StereoCalc::Forward(Action action) {
   formBusy_ = true;
   action();
   formBusy_ = false;
+  emit acted();
 }
 
 void StereoCalc::ActAsStudent(const std::function<void(form::Form&)>& actions) {

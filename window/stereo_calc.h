@@ -36,6 +36,11 @@ class StereoCalc : public QWidget, private form::FormListener {
   // make and passes none of its widgets' signals back meanwhile.
   void ActAsStudent(const std::function<void(form::Form&)>& actions);
 
+ signals:
+  // After each action of the student's on the form, once every change it
+  // made is shown: for the views that follow the window's problem.
+  void acted();
+
  private:
   void SetUpWindow();
   void ConnectActions();

@@ -523,5 +523,38 @@ class PracticeThroughActions(ProgramTest):
         self.assertEqual(solution.getText(0, -1), self.program.output_text())
 
 
+class NetThroughActions(ProgramTest):
+    """«Развивка» opened from the menu bar: the areas' working read as text, the
+    drawings found as images that say what they show, following the window."""
+
+    def test_the_working_and_the_figures_descriptions_follow_the_window(self):
+        self.program.choose("Вид тяло", "конус")
+        self.program.choose("Дължини на страни/радиус", "V")
+        self.program.type(["", "8", "6"])
+        bar = pyatspi.findDescendant(self.program.window,
+                                     lambda a: a.getRole() == pyatspi.ROLE_MENU_BAR)
+        do_action(next(a for a in bar if a is not None and a.name == "Развивка…"), "Press")
+        net = wait_for("the net window", lambda: next(
+            (a for a in self.program.app if a is not None and a.name == "Развивка" and
+             showing(a)), None))
+        working = wait_for("the working", lambda: pyatspi.findDescendant(
+            net, lambda a: a.getRole() == pyatspi.ROLE_TEXT and a.name == "Повърхнина"))
+        text = working.queryText()
+        self.assertIn("l = sqrt(H*H + R*R) = sqrt(8*8 + 6*6) = sqrt(100) = 10",
+                      text.getText(0, text.characterCount))
+        images = {a.name: a.description for a in pyatspi.findAllDescendants(
+            net, lambda a: a.getRole() == pyatspi.ROLE_IMAGE)}
+        self.assertEqual(sorted(images), ["Развивка", "Тялото по мерките"])
+        self.assertIn("H = 8 см", images["Тялото по мерките"])
+        self.assertIn("l = 10 см", images["Развивка"])
+        for name in ["Печат…", "Запази като PDF…", "Затвори"]:
+            pyatspi.findDescendant(net, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and
+                                   a.name == name) or self.fail(name)
+
+        # A value changed in the main window is heard in the net window.
+        self.program.type(["", "8", "15"])
+        wait_for("the new working", lambda: "sqrt(289) = 17" in text.getText(0, text.characterCount))
+
+
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])

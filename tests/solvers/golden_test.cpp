@@ -17,6 +17,7 @@
 #include "core/fault.h"
 #include "solvers/body_solvers.h"
 #include "tests/support/fake_controls.h"
+#include "tests/support/golden_files.h"
 #include "tests/support/student_script.h"
 
 namespace stereona {
@@ -50,14 +51,9 @@ GoldenCase ReadGolden(const fs::path& path) {
 }
 
 std::vector<GoldenCase> AllGoldens() {
-  std::vector<fs::path> paths;
-  for (const auto& entry : fs::directory_iterator(STEREONA_GOLDEN_DIR)) {
-    if (entry.path().extension() == ".golden") paths.push_back(entry.path());
-  }
-  std::sort(paths.begin(), paths.end());
   std::vector<GoldenCase> goldens;
-  goldens.reserve(paths.size());
-  for (const auto& path : paths) goldens.push_back(ReadGolden(path));
+  for (const auto& path : testing::GoldenFiles(STEREONA_GOLDEN_DIR))
+    goldens.push_back(ReadGolden(path));
   return goldens;
 }
 

@@ -14,6 +14,7 @@
 
 #include "core/parse_number.h"
 #include "surfaces/surfaces.h"
+#include "tests/support/golden_files.h"
 
 namespace stereona::surfaces {
 namespace {
@@ -53,14 +54,9 @@ GoldenWorking ReadGolden(const fs::path& path) {
 }
 
 std::vector<GoldenWorking> AllGoldens() {
-  std::vector<fs::path> paths;
-  for (const auto& entry : fs::directory_iterator(STEREONA_SURFACES_GOLDEN_DIR)) {
-    if (entry.path().extension() == ".golden") paths.push_back(entry.path());
-  }
-  std::sort(paths.begin(), paths.end());
   std::vector<GoldenWorking> goldens;
-  goldens.reserve(paths.size());
-  for (const auto& path : paths) goldens.push_back(ReadGolden(path));
+  for (const auto& path : testing::GoldenFiles(STEREONA_SURFACES_GOLDEN_DIR))
+    goldens.push_back(ReadGolden(path));
   return goldens;
 }
 

@@ -13,14 +13,55 @@
   and gives no computed accessible name.
 
 Each test asks here for what an engine can do, and degrades plainly where it
-cannot."""
+cannot. What an engine needs of this machine is checked first, when a test
+imports this module: a missing program or module is named with the Debian
+package that brings it, and the test exits as skipped (77), or as failed
+under CI=true, where every engine must run."""
 import atexit
 import base64
+import importlib.util
 import os
 import pathlib
 import subprocess
+import sys
 import tempfile
 
+TIMEOUT = 15  # seconds for any one wait: nothing may hang CI
+ENGINE = os.environ.get("STEREONA_ENGINE", "chromium")
+
+
+def _multiarch():
+    """This machine's multiarch triplet, the folder of its libraries."""
+    return subprocess.run(["dpkg-architecture", "-qDEB_HOST_MULTIARCH"], capture_output=True,
+                          text=True, check=False).stdout.strip()
+
+
+# WebKitWebDriver starts the MiniBrowser of the WebKitGTK API it is built
+# against, which Debian's library package puts in the architecture's folder.
+MINIBROWSER = f"/usr/lib/{_multiarch()}/webkit2gtk-4.1/MiniBrowser"
+# The locale WebKit runs under for a Bulgarian page (made by the web-tests set).
+BULGARIAN_LOCALE = "bg_BG.utf8"
+
+
+def _require(missing):
+    """Exits where something ENGINE needs is missing: as skipped, or as
+    failed under CI=true."""
+    if not missing:
+        return
+    ci = os.environ.get("CI") == "true"
+    print(f"{'FAILED' if ci else 'SKIPPED'}: {ENGINE} cannot run here, missing "
+          f"{'; '.join(missing)} (scripts/install-deps.sh web-tests installs it)",
+          file=sys.stderr)
+    sys.exit(1 if ci else 77)
+
+
+_require([f"the Python module {module} ({package})"
+          for module, package in (("selenium", "python3-selenium"),
+                                  ("websockets", "python3-websockets"))
+          if importlib.util.find_spec(module) is None])
+
+# Imported only once the modules are known to be there.
+# pylint: disable=wrong-import-position
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.actions import interaction
@@ -31,9 +72,33 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 import firefox_bidi
 
-TIMEOUT = 15  # seconds for any one wait: nothing may hang CI
-ENGINE = os.environ.get("STEREONA_ENGINE", "chromium")
-MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
+
+
+def _missing_programs():
+    """The programs ENGINE needs and this machine lacks, each with its
+    Debian package."""
+    programs = {
+        "chromium": [(CHROMIUM, "chromium"), (CHROMEDRIVER, "chromium-driver")],
+        "webkit": [(WEBKIT_DRIVER, "webkit2gtk-driver"),
+                   (MINIBROWSER, "libwebkit2gtk-4.1-0, which webkit2gtk-driver brings")]
+                  + ([] if os.environ.get("DISPLAY") else [("/usr/bin/Xvfb", "xvfb")]),
+        "firefox": [(firefox_bidi.FIREFOX, "firefox-esr")],
+    }[ENGINE]
+    missing = [f"{path} ({package})" for path, package in programs
+               if not os.access(path, os.X_OK)]
+    if ENGINE == "webkit":
+        locales = subprocess.run(["locale", "-a"], capture_output=True, text=True,
+                                 check=False).stdout.split()
+        if BULGARIAN_LOCALE not in locales:
+            missing.append("the bg_BG.UTF-8 locale (locales: the web-tests set makes it)")
+    return missing
+
+
+_require(_missing_programs())
+
 # The narrowest viewport each engine gives: MiniBrowser's window keeps its
 # toolbar's width.
 NARROWEST = {"chromium": 0, "firefox": 0, "webkit": 447}[ENGINE]
@@ -41,7 +106,7 @@ NARROWEST = {"chromium": 0, "firefox": 0, "webkit": 447}[ENGINE]
 
 def _chromium(width, height, lang):
     options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
+    options.binary_location = CHROMIUM
     for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                      "--no-first-run", "--disable-background-networking",
                      "--disable-component-update", "--disable-sync", f"--lang={lang}",
@@ -50,7 +115,7 @@ def _chromium(width, height, lang):
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"intl.accept_languages": lang})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
 
 def _own_display():
@@ -75,7 +140,7 @@ def _webkit(width, height, lang):
     options = webdriver.WebKitGTKOptions()
     options.binary_location = MINIBROWSER
     options.add_argument("--automation")
-    driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+    driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
     set_viewport(driver, width, height)
     return driver
 

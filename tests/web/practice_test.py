@@ -3,6 +3,7 @@
 
     practice_test.py PAGE GOLDEN_DIR AXE_SCRIPT
 """
+import math
 import re
 import sys
 import unittest
@@ -95,6 +96,37 @@ class Practice(PageTest):
         self.click("PracticeClose")
         self.assertTrue(self.shown("page"))
         self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "Practice")
+
+    def test_mixed_number_through_the_keys(self):
+        """On a phone: a mixed number typed with the decimal keypad and the
+        keys beside the box, each typing at the caret and leaving the caret
+        and the focus in the box."""
+        self.emulate(PHONE)
+        self.setUp()
+        height, radius = self.open_cone_volumes()
+        for _ in range(30):  # a volume that is not whole, so that it has a fraction
+            whole, rest = divmod(22 * radius ** 2 * height, 21)
+            if rest:
+                break
+            self.click("PracticeNew")
+            height, radius = self.cone()
+        numerator, denominator = rest // math.gcd(rest, 21), 21 // math.gcd(rest, 21)
+        answer = self.element("PracticeAnswer")
+        answer.send_keys(f"{whole}{numerator}")
+        for key, caret, typed in (("PracticeSpace", len(str(whole)), f"{whole} {numerator}"),
+                                  ("PracticeFractionBar", len(f"{whole} {numerator}"),
+                                   f"{whole} {numerator}/")):
+            self.driver.execute_script(  # the pupil puts the caret there
+                "document.getElementById('PracticeAnswer').setSelectionRange(arguments[0], "
+                "arguments[0])", caret)
+            self.click(key)
+            self.assertEqual(self.driver.execute_script(
+                "const box = document.getElementById('PracticeAnswer');"
+                "return [document.activeElement.id, box.value, box.selectionStart]"),
+                ["PracticeAnswer", typed, caret + 1])
+        answer.send_keys(str(denominator))
+        self.click("PracticeCheck")
+        self.assertEqual(self.text("PracticeVerdict"), "Вярно!")
 
     def test_no_violations(self):
         for viewport in (WIDE, PHONE):

@@ -108,6 +108,15 @@ TEST_F(PracticeWindowTest, OpensOnTheWindowsChoicesWithEveryControlNamed) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Get<QWidget>("PracticeVerdict"))->role(),
             QAccessible::AlertMessage);
 
+  // The solid drawn to the problem's numbers: the values given and «?».
+  const documents::PracticeProblem& problem = Session().Problem();
+  const QString drawn = Get<QWidget>("PracticeDrawing")->accessibleDescription();
+  for (std::size_t k = 0; k < kBodies[problem.body].quantityCount; ++k) {
+    const std::string value = problem.given[k].empty() ? "?" : problem.given[k];
+    const std::string text = std::string(kBodies[problem.body].quantityCaptions[k]) + " = " + value;
+    EXPECT_TRUE(drawn.contains(ToQString(text))) << text << " in " << drawn.toStdString();
+  }
+
   // Tab from the answer box goes through the buttons in the order they are
   // used («Подсказка» is off until a wrong answer), then to the choices.
   QStringList tabbed;

@@ -1,5 +1,5 @@
-// The print module: everything that needs Qt's print support, loaded by
-// the window only when a teacher first prints.
+// The print module: everything that needs Qt's print support or Qt SVG,
+// loaded by the window only when a teacher first prints.
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -7,9 +7,20 @@
 #include <QString>
 
 #include "window/paged_document.h"
+#include "window/print/svg_objects.h"
 #include "window/print_module.h"
 
 namespace {
+
+using stereona::window::PaintDocument;
+using stereona::window::PlaceSvgObjects;
+using stereona::window::SplitSvg;
+
+void PaintWithSvg(const QString& html, QPagedPaintDevice& device) {
+  const stereona::window::SvgSplit split = SplitSvg(html);
+  PaintDocument(split.html, device,
+                [&split](QTextDocument& document) { PlaceSvgObjects(document, split.svgs); });
+}
 
 // Matches PrintModuleFunction; checked at compile time below.
 void PrintWithPreview(QWidget* parent, const char* htmlUtf8) {
@@ -21,19 +32,29 @@ void PrintWithPreview(QWidget* parent, const char* htmlUtf8) {
   }
   const QString html = QString::fromUtf8(htmlUtf8);
   QPrinter printer(QPrinter::HighResolution);
-  stereona::window::UseA4WithMargins(printer);
+  stereona::window::UseA4WithMargins(printer, html);
   QPrintPreviewDialog preview(&printer, parent);
   preview.setWindowTitle(QStringLiteral("Преглед преди печат"));
   preview.setAccessibleName(QStringLiteral("Преглед преди печат"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&html](QPrinter* device) { stereona::window::PaintDocument(html, *device); });
+                   [&html](QPrinter* device) { PaintWithSvg(html, *device); });
   preview.exec();
 }
 
-constexpr stereona::window::PrintModuleFunction kChecked = &PrintWithPreview;
+void PaintOnDevice(QPagedPaintDevice* device, const char* htmlUtf8) {
+  PaintWithSvg(QString::fromUtf8(htmlUtf8), *device);
+}
+
+constexpr stereona::window::PrintModuleFunction kCheckedPrint = &PrintWithPreview;
+constexpr stereona::window::PaintModuleFunction kCheckedPaint = &PaintOnDevice;
 
 }  // namespace
 
 extern "C" Q_DECL_EXPORT void StereonaPrintWithPreview(QWidget* parent, const char* htmlUtf8) {
-  kChecked(parent, htmlUtf8);
+  kCheckedPrint(parent, htmlUtf8);
+}
+
+extern "C" Q_DECL_EXPORT void StereonaPaintDocument(QPagedPaintDevice* device,
+                                                    const char* htmlUtf8) {
+  kCheckedPaint(device, htmlUtf8);
 }
