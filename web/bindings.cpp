@@ -31,6 +31,7 @@ EMSCRIPTEN_BINDINGS(stereona) {
   emscripten::function("practiceSheet", &stereona::web::PracticeSheet);
   emscripten::function("practiceCaptions", &stereona::web::PracticeCaptions);
   emscripten::function("netChoices", &stereona::web::NetChoices);
+  emscripten::function("figureStyle", &stereona::web::FigureStyle);
   emscripten::class_<WebPractice>("Practice")
       .constructor<std::size_t, std::size_t>()
       .function("changeSettings", &WebPractice::ChangeSettings)

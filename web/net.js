@@ -73,7 +73,6 @@ function wireNet(form) {
   document.getElementById('NetUnit').addEventListener('change', (event) => {
     netUnit = Number(event.target.value);
     showNet(form);
-    followWindow(form);
   });
   document.getElementById('NetPrint').addEventListener('click', () => {
     prepareNetSheet(form);
@@ -82,6 +81,7 @@ function wireNet(form) {
   document.getElementById('NetClose').addEventListener('click', () => {
     document.getElementById('Net').hidden = true;
     document.getElementById('page').hidden = false;
+    followWindow(form);  // in the unit chosen meanwhile
     fitAllToText();  // page.js: the window's boxes were not laid out meanwhile
     document.getElementById('NetOpen').focus();
   });
@@ -97,8 +97,10 @@ function wireNet(form) {
 }
 
 // The window's solid under the bodies, drawn once for each action of the
-// student however many controls it changed.
+// student however many controls it changed, and put in the page only when
+// it changed: text typed in the unknown's box changes nothing in it.
 let followPending = false;
+let followedSolid = null;
 
 function followWindow(form) {
   if (followPending) return;
@@ -106,12 +108,18 @@ function followWindow(form) {
   queueMicrotask(() => {
     followPending = false;
     const drawing = document.getElementById('BodyDrawing');
-    if (drawing) drawing.innerHTML = form.solid(netUnit);
+    const solid = form.solid(netUnit);
+    if (!drawing || solid === followedSolid) return;
+    followedSolid = solid;
+    drawing.innerHTML = solid;
   });
 }
 
-// «Развивка» beside «Упражнение»; nothing more until pressed.
+// «Развивка» beside «Упражнение»; nothing more until pressed. The drawings'
+// style sheet goes into the page once, for the solid under the bodies, in
+// «Упражнение» and in «Развивка».
 function startNet(form) {
+  document.head.append(element('style', {}, Module.figureStyle()));
   const button = element('button', { id: 'NetOpen', type: 'button' },
                          Module.netChoices().captions.command);
   document.getElementById('DocumentCommands').append(button);

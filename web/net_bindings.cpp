@@ -7,6 +7,7 @@
 #include "documents/net_captions.h"
 #include "documents/net_sheet.h"
 #include "documents/net_view.h"
+#include "documents/practice_drawing.h"
 #include "drawings/svg_writer.h"
 #include "form/control_arrays.h"
 #include "form/layout_table.h"
@@ -53,9 +54,11 @@ Made WindowView(const WebForm& form, const val& unit) {
   return made;
 }
 
+// Without the style sheet, which the page holds once (FigureStyle).
 std::string Fitted(const figures::Figure& figure, double size) {
-  return figure.segments.empty() && figure.pieces.empty() ? std::string()
-                                                          : figures::SvgFitted(figure, size);
+  return figure.segments.empty() && figure.pieces.empty()
+             ? std::string()
+             : figures::SvgFittedUnstyled(figure, size);
 }
 
 }  // namespace
@@ -97,19 +100,18 @@ std::string NetSheetOf(const WebForm& form, val unit) {
 }
 
 std::string WindowSolidOf(const WebForm& form, val unit) {
-  return Fitted(WindowView(form, unit).view.solid, kSolidMillimetres);
+  try {
+    return Fitted(documents::MakeSolidView(form::WindowProblemOf(form.Model()), UnitOf(unit)),
+                  kSolidMillimetres);
+  } catch (const FloatingPointFault&) {
+    return {};  // the window's fault message says why
+  }
 }
 
 std::string PracticeSolidOf(const WebPractice& practice) {
-  const documents::PracticeProblem& problem = practice.Problem();
-  surfaces::WindowProblem shown;
-  shown.body = problem.body;
-  shown.unknown = problem.unknown;
-  for (std::size_t k = 0; k < kBodies[problem.body].quantityCount; ++k) {
-    if (k != problem.unknown) shown.values[k] = problem.values[k];
-  }
-  return Fitted(documents::MakeNetView(shown, figures::LengthUnit::Centimetre).solid,
-                kSolidMillimetres);
+  return Fitted(documents::PracticeSolid(practice.Problem()), kSolidMillimetres);
 }
+
+std::string FigureStyle() { return figures::SvgStyleSheet(); }
 
 }  // namespace stereona::web

@@ -17,6 +17,10 @@ namespace stereona::web {
 // units: [the units' names]}.
 emscripten::val NetChoices();
 
+// The style sheet of every SVG below, which come without it: the page holds
+// it once.
+std::string FigureStyle();
+
 // {working: the lines or the sentence why there are none, worked, solid:
 // SVG, net: SVG or "" without a working}.
 emscripten::val NetViewOf(const WebForm& form, emscripten::val unit);
