@@ -168,19 +168,7 @@ TEST_F(NetWindowTest, OpensBesideTheWindowWithEveryControlNamed) {
                   ->text(QAccessible::Description)
                   .contains(QStringLiteral("l = 10 см")));
 
-  // Every button and buddy label has an Alt letter of its own.
-  QStringList captions;
-  for (const auto* button : net_->findChildren<QAbstractButton*>()) captions << button->text();
-  for (const auto* label : net_->findChildren<QLabel*>()) {
-    if (label->buddy() != nullptr) captions << label->text();
-  }
-  QSet<QKeySequence> letters;
-  for (const QString& caption : captions) {
-    const QKeySequence letter = QKeySequence::mnemonic(caption);
-    EXPECT_FALSE(letter.isEmpty()) << caption.toStdString();
-    EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
-    letters.insert(letter);
-  }
+  ExpectOwnAltLetters(*net_);
 }
 
 // The cone of V = 264 and H = 7 asks for R: «?» until «Изчисли» finds 6,
