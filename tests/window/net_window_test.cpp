@@ -125,6 +125,7 @@ QString PdfText(const QString& pdf) {
 // shapes whatever way round and in whatever order they are drawn.
 std::vector<std::pair<double, double>> Sorted(const std::vector<QSizeF>& sizes) {
   std::vector<std::pair<double, double>> sides;
+  sides.reserve(sizes.size());
   for (const QSizeF& size : sizes)
     sides.emplace_back(std::max(size.width(), size.height()),
                        std::min(size.width(), size.height()));
