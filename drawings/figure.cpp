@@ -39,8 +39,11 @@ void AddArc(BoxGrowth& box, Point centre, double radiusX, double radiusY, double
   box.Add(OnEllipse(centre, radiusX, radiusY, from));
   box.Add(OnEllipse(centre, radiusX, radiusY, to));
   const double quarter = std::numbers::pi / 2;
-  for (double angle = std::ceil(from / quarter) * quarter; angle < to; angle += quarter)
-    box.Add(OnEllipse(centre, radiusX, radiusY, angle));
+  // The quarter turns between the ends, where the ellipse reaches furthest.
+  for (auto k = static_cast<long>(std::ceil(from / quarter)); static_cast<double>(k) * quarter < to;
+       ++k) {
+    box.Add(OnEllipse(centre, radiusX, radiusY, static_cast<double>(k) * quarter));
+  }
 }
 
 void AddShape(BoxGrowth& box, const Shape& shape) {

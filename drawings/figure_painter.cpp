@@ -36,7 +36,9 @@ class Device {
   double scale_;
 };
 
-QColor Colour(std::string_view hex) { return QColor(QString::fromLatin1(hex.data(), hex.size())); }
+QColor Colour(std::string_view hex) {
+  return QColor(QString::fromLatin1(hex.data(), static_cast<qsizetype>(hex.size())));
+}
 
 QPen PenFor(figures::Stroke stroke, const Device& device) {
   const figures::StrokeStyle& style = figures::StyleOf(stroke);

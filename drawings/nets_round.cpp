@@ -79,8 +79,8 @@ Point SmallBaseCentre(double inner, double outer, double large, double small, do
   const Point inside{0, inner - small};
   if (2 * small <= kSmallBaseShareOfHollow * inner) return inside;
   const Point largeCentre{0, outer + large};
-  for (double turn = 0; turn <= sweep / 2; turn += kTurnStep) {
-    const Point centre = Polar({0, 0}, outer + small, kPi / 2 + turn);
+  for (int step = 0; step * kTurnStep <= sweep / 2; ++step) {
+    const Point centre = Polar({0, 0}, outer + small, kPi / 2 + step * kTurnStep);
     if (Distance(centre, largeCentre) >= large + small + 3 * tab) return centre;
   }
   return inside;

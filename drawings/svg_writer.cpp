@@ -1,8 +1,8 @@
 #include "drawings/svg_writer.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <string_view>
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "core/number_text.h"
 #include "drawings/nets.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
         Net(BoxNet{4, 3, 5}, {Is("a", 4), Is("b", 3), Is("c", 5), "12", "15", "20"}));
   const auto solid = [&](BodyIndex body, std::array<double, 4> values,
                          std::array<std::string, 4> texts, const char* name) {
-    Write(folder, name, SolidToScale({body, values, texts}));
+    Write(folder, name, SolidToScale({body, values, std::move(texts)}));
   };
   solid(BodyIndex::Cone, {0, 2, 10, 0}, {"V = ?", "H = 2", "R = 10", ""}, "solid_flat_cone");
   solid(BodyIndex::Cone, {0, 10, 2, 0}, {"", "H = 10", "R = 2", ""}, "solid_tall_cone");

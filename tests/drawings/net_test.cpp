@@ -147,6 +147,7 @@ TEST(BoxNet, SixRectanglesInPairs) {
   const auto polygons = ShapesOf<PolygonShape>(Net(BoxNet{4, 3, 5}));
   ASSERT_EQ(polygons.size(), 6u);
   std::vector<std::vector<double>> faces;
+  faces.reserve(polygons.size());
   for (const auto& polygon : polygons) faces.push_back(SortedSides(polygon.corners));
   std::sort(faces.begin(), faces.end());
   const std::vector<std::vector<double>> expected = {{3, 3, 4, 4}, {3, 3, 4, 4}, {3, 3, 5, 5},

@@ -14,21 +14,21 @@ TEST(PaperScale, LargestOfTheSeriesThatFits) {
   struct Case {
     double width, height;
     LengthUnit unit;
-    double denominator;
     bool landscape;
+    double denominator;
     const char* text;
   };
   const Case cases[] = {
-      {15, 20, LengthUnit::Centimetre, 1, false, "Мащаб 1:1"},
-      {24, 15, LengthUnit::Centimetre, 1, true, "Мащаб 1:1"},
-      {30, 40, LengthUnit::Centimetre, 2, false, "Мащаб 1:2"},
-      {60, 60, LengthUnit::Centimetre, 5, false, "Мащаб 1:5"},
-      {1.5, 2, LengthUnit::Decimetre, 1, false, "Мащаб 1:1"},  // 15 by 20 cm
-      {2.4, 1.5, LengthUnit::Decimetre, 1, true, "Мащаб 1:1"},
-      {4, 3, LengthUnit::Decimetre, 2, true, "Мащаб 1:2"},
-      {2.4, 1.5, LengthUnit::Metre, 10, true, "Мащаб 1:10"},
-      {4.6, 3, LengthUnit::Metre, 20, true, "Мащаб 1:20"},
-      {50, 60, LengthUnit::Metre, 500, false, "Мащаб 1:500"},
+      {15, 20, LengthUnit::Centimetre, false, 1, "Мащаб 1:1"},
+      {24, 15, LengthUnit::Centimetre, true, 1, "Мащаб 1:1"},
+      {30, 40, LengthUnit::Centimetre, false, 2, "Мащаб 1:2"},
+      {60, 60, LengthUnit::Centimetre, false, 5, "Мащаб 1:5"},
+      {1.5, 2, LengthUnit::Decimetre, false, 1, "Мащаб 1:1"},  // 15 by 20 cm
+      {2.4, 1.5, LengthUnit::Decimetre, true, 1, "Мащаб 1:1"},
+      {4, 3, LengthUnit::Decimetre, true, 2, "Мащаб 1:2"},
+      {2.4, 1.5, LengthUnit::Metre, true, 10, "Мащаб 1:10"},
+      {4.6, 3, LengthUnit::Metre, true, 20, "Мащаб 1:20"},
+      {50, 60, LengthUnit::Metre, false, 500, "Мащаб 1:500"},
   };
   for (const Case& c : cases) {
     const auto scale = ChoosePaperScale({0, 0, c.width, c.height}, c.unit);

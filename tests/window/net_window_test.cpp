@@ -125,6 +125,7 @@ QString PdfText(const QString& pdf) {
 // shapes whatever way round and in whatever order they are drawn.
 std::vector<std::pair<double, double>> Sorted(const std::vector<QSizeF>& sizes) {
   std::vector<std::pair<double, double>> sides;
+  sides.reserve(sizes.size());
   for (const QSizeF& size : sizes)
     sides.emplace_back(std::max(size.width(), size.height()),
                        std::min(size.width(), size.height()));
@@ -168,19 +169,7 @@ TEST_F(NetWindowTest, OpensBesideTheWindowWithEveryControlNamed) {
                   ->text(QAccessible::Description)
                   .contains(QStringLiteral("l = 10 см")));
 
-  // Every button and buddy label has an Alt letter of its own.
-  QStringList captions;
-  for (const auto* button : net_->findChildren<QAbstractButton*>()) captions << button->text();
-  for (const auto* label : net_->findChildren<QLabel*>()) {
-    if (label->buddy() != nullptr) captions << label->text();
-  }
-  QSet<QKeySequence> letters;
-  for (const QString& caption : captions) {
-    const QKeySequence letter = QKeySequence::mnemonic(caption);
-    EXPECT_FALSE(letter.isEmpty()) << caption.toStdString();
-    EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
-    letters.insert(letter);
-  }
+  ExpectOwnAltLetters(*net_);
 }
 
 // The cone of V = 264 and H = 7 asks for R: «?» until «Изчисли» finds 6,

@@ -20,6 +20,7 @@
 #include "form/control_arrays.h"
 #include "practice/practice.h"
 #include "qt_bridge/qt_text.h"
+#include "tests/window/window_fixture.h"
 #include "window/main_window.h"
 #include "window/practice_window.h"
 
@@ -129,19 +130,7 @@ TEST_F(PracticeWindowTest, OpensOnTheWindowsChoicesWithEveryControlNamed) {
             QStringLiteral("PracticeCheck PracticeShowSolution PracticeSolution PracticeNew "
                            "PracticeToWindow PracticeClose PracticeBody0 PracticeBody1"));
 
-  // Every button, check box and buddy label has an Alt letter of its own.
-  QStringList captions;
-  for (const auto* button : practice_->findChildren<QAbstractButton*>()) captions << button->text();
-  for (const auto* label : practice_->findChildren<QLabel*>()) {
-    if (label->buddy() != nullptr) captions << label->text();
-  }
-  QSet<QKeySequence> letters;
-  for (const QString& caption : captions) {
-    const QKeySequence letter = QKeySequence::mnemonic(caption);
-    EXPECT_FALSE(letter.isEmpty()) << caption.toStdString();
-    EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
-    letters.insert(letter);
-  }
+  testing::ExpectOwnAltLetters(*practice_);
 }
 
 TEST_F(PracticeWindowTest, RightAlmostWrongHintSolutionAndIntoTheWindow) {

@@ -1,12 +1,31 @@
 #include "tests/window/window_fixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeySequence>
+#include <QLabel>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 
 namespace stereona::window::testing {
+
+void ExpectOwnAltLetters(const QWidget& window) {
+  QStringList captions;
+  for (const auto* button : window.findChildren<QAbstractButton*>()) captions << button->text();
+  for (const auto* label : window.findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) captions << label->text();
+  }
+  QSet<QKeySequence> letters;
+  for (const QString& caption : captions) {
+    const QKeySequence letter = QKeySequence::mnemonic(caption);
+    EXPECT_FALSE(letter.isEmpty()) << caption.toStdString();
+    EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
+    letters.insert(letter);
+  }
+}
 
 void TypeFileName(QFileDialog& files, const QString& name) {
   files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);

@@ -38,6 +38,10 @@ QTimer* AnswerNextDialog(Answer answer) {
 // selectFile() may be undone when the dialog's folder finishes loading.
 void TypeFileName(QFileDialog& files, const QString& name);
 
+// Every button, check box and buddy label of a window has an Alt letter
+// of its own.
+void ExpectOwnAltLetters(const QWidget& window);
+
 // Places on an option button's bar that Qt's own radio button would ignore:
 // its last pixel column, and halfway between the caption's end and that.
 enum class BarSpot { FarRight, EmptyMiddle };
