@@ -108,8 +108,9 @@ function followWindow(form) {
   queueMicrotask(() => {
     followPending = false;
     const drawing = document.getElementById('BodyDrawing');
+    if (!drawing) return;
     const solid = form.solid(netUnit);
-    if (!drawing || solid === followedSolid) return;
+    if (solid === followedSolid) return;
     followedSolid = solid;
     drawing.innerHTML = solid;
   });
