@@ -118,4 +118,8 @@ NetView MakeNetView(const surfaces::WindowProblem& problem, figures::LengthUnit 
   return view;
 }
 
+figures::Figure MakeSolidView(const surfaces::WindowProblem& problem, figures::LengthUnit unit) {
+  return SolidOf(problem, surfaces::DimensionsOf(problem), unit);
+}
+
 }  // namespace stereona::documents

@@ -20,4 +20,8 @@ struct NetView {
 // decimal separator in use.
 NetView MakeNetView(const surfaces::WindowProblem& problem, figures::LengthUnit unit);
 
+// Only the solid of that view: what stands under the bodies and in
+// «Упражнение», drawn again as the pupil types, with no working or net made.
+figures::Figure MakeSolidView(const surfaces::WindowProblem& problem, figures::LengthUnit unit);
+
 }  // namespace stereona::documents

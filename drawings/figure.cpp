@@ -132,4 +132,29 @@ bool Contains(const std::vector<Point>& polygon, Point point) {
   return inside;
 }
 
+bool Covers(const Shape& shape, Point point) {
+  // Rounding's share of a radius. Squares, not std::hypot: the glue tabs
+  // ask this of thousands of points each time a net is drawn.
+  constexpr double kHair = 1e-9;
+  const auto squared = [](double length) { return length * length; };
+  if (const auto* polygon = std::get_if<PolygonShape>(&shape))
+    return Contains(polygon->corners, point);
+  if (const auto* circle = std::get_if<CircleShape>(&shape)) {
+    return squared(point.x - circle->centre.x) + squared(point.y - circle->centre.y) <
+           squared(circle->radius * (1 - kHair));
+  }
+  const auto& ring = std::get<RingSectorShape>(shape);
+  const double dx = point.x - ring.centre.x, dy = point.y - ring.centre.y;
+  const double squaredRadius = squared(dx) + squared(dy);
+  if (squaredRadius <= squared(ring.inner * (1 + kHair)) ||
+      squaredRadius >= squared(ring.outer * (1 - kHair)))
+    return false;
+  const double turn = 2 * std::numbers::pi;
+  if (std::abs(ring.sweep) >= turn) return true;
+  // The angle past the sector's first side, turning the way it sweeps.
+  const double past = std::atan2(dy, dx) - ring.start;
+  const double along = std::fmod(ring.sweep >= 0 ? past : -past, turn);
+  return (along < 0 ? along + turn : along) < std::abs(ring.sweep);
+}
+
 }  // namespace stereona::figures

@@ -122,4 +122,9 @@ std::vector<Point> Outline(const Shape& shape, double step);
 // Whether `point` lies inside `polygon` (even-odd rule).
 bool Contains(const std::vector<Point>& polygon, Point point);
 
+// Whether `point` lies inside the shape and off its outline (a point on a
+// circle, within rounding, is not in it); exact for the round shapes, which
+// Outline() only approaches.
+bool Covers(const Shape& shape, Point point);
+
 }  // namespace stereona::figures

@@ -17,7 +17,6 @@ constexpr int kToothBasePoints = 6;
 constexpr int kToothCheckSamples = 10;
 // The check looks a little further out than the tooth reaches.
 constexpr double kToothClearance = 1.3;
-constexpr double kOutlineStep = 0.01;
 
 Point Along(Point from, Point to, double t) { return from + (to - from) * t; }
 
@@ -36,14 +35,14 @@ std::vector<Point> ToothOutline(Point centre, double radius, double depth, doubl
   return corners;
 }
 
-bool ReachesAPiece(const std::vector<std::vector<Point>>& pieces, const std::vector<Point>& tooth) {
+bool ReachesAPiece(const std::vector<Piece>& pieces, const std::vector<Point>& tooth) {
   for (std::size_t i = 0; i < tooth.size(); ++i) {
     const Point from = tooth[i];
     const Point to = tooth[(i + 1) % tooth.size()];
     for (int s = 0; s < kToothCheckSamples; ++s) {
       const Point point = Along(from, to, double(s) / kToothCheckSamples);
-      for (const auto& piece : pieces)
-        if (Contains(piece, point)) return true;
+      for (const Piece& piece : pieces)
+        if (Covers(piece.shape, point)) return true;
     }
   }
   return false;
@@ -118,14 +117,12 @@ void TabbedEdge(Figure& figure, Point from, Point to, Point inside, double depth
 
 void ToothedCircle(Figure& figure, Point centre, double radius, double depth) {
   depth = std::min(depth, radius * 0.4);
-  std::vector<std::vector<Point>> pieces;
-  for (const Piece& piece : figure.pieces) pieces.push_back(Outline(piece.shape, kOutlineStep));
   const int count = std::max(8, static_cast<int>(std::round(2 * kPi * radius / (2.5 * depth))));
   const double slot = 2 * kPi / count;
   const double tooth = slot * kToothShareOfSlot;
   for (int i = 0; i < count; ++i) {
     const double from = i * slot;
-    if (ReachesAPiece(pieces, ToothOutline(centre, radius, depth, from, from + tooth, true))) {
+    if (ReachesAPiece(figure.pieces, ToothOutline(centre, radius, depth, from, from + tooth, true))) {
       AddArc(figure, centre, radius, from, slot, Stroke::Cut);
       continue;
     }

@@ -108,19 +108,21 @@ std::string ShapeData(const Sheet& at, const Shape& shape) {
 
 std::string Class(Stroke stroke) { return std::string(StyleOf(stroke).cssClass); }
 
-std::string StyleSheet() {
+std::string Styles() {
+  // Each rule under "svg": inside an HTML page an SVG's style sheet is the
+  // page's, whose own elements may have the same classes (a label).
   std::string css =
-      "." + std::string(kPieceClass) + "{fill:" + std::string(kPieceFill) + ";stroke:none}";
+      "svg ." + std::string(kPieceClass) + "{fill:" + std::string(kPieceFill) + ";stroke:none}";
   for (const StrokeStyle& style : kStrokeStyles) {
-    css += "." + std::string(style.cssClass) + "{fill:none;stroke:" + std::string(style.colour) +
+    css += "svg ." + std::string(style.cssClass) + "{fill:none;stroke:" + std::string(style.colour) +
            ";stroke-width:" + Number(style.width);
     if (style.dash[0] > 0)
       css += ";stroke-dasharray:" + Number(style.dash[0]) + " " + Number(style.dash[1]);
     css += "}";
   }
-  css += "polygon." + std::string(StyleOf(Stroke::GlueTab).cssClass) +
+  css += "svg polygon." + std::string(StyleOf(Stroke::GlueTab).cssClass) +
          "{fill:" + std::string(kTabFill) + "}";
-  css += "." + std::string(kLabelClass) + "{fill:" + std::string(kLabelColour) +
+  css += "svg ." + std::string(kLabelClass) + "{fill:" + std::string(kLabelColour) +
          ";font-family:sans-serif;font-size:" + Number(kFontSize) + "px}";
   return css;
 }
@@ -159,11 +161,12 @@ std::string Body(const Figure& figure, const Sheet& at) {
   return body;
 }
 
-std::string Document(const Figure& figure, const Sheet& at, const std::string& size) {
+std::string Document(const Figure& figure, const Sheet& at, const std::string& size,
+                     bool styled = true) {
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\"" + size + " viewBox=\"0 0 " +
          Number(at.Width()) + " " + Number(at.Height()) + "\">\n<title>" + Escaped(figure.title) +
-         "</title>\n<desc>" + Escaped(TextAlternative(figure)) + "</desc>\n<style>" + StyleSheet() +
-         "</style>\n" + Body(figure, at) + "</svg>\n";
+         "</title>\n<desc>" + Escaped(TextAlternative(figure)) + "</desc>\n" +
+         (styled ? "<style>" + Styles() + "</style>\n" : "") + Body(figure, at) + "</svg>\n";
 }
 
 }  // namespace
@@ -178,5 +181,11 @@ std::string SvgOnPaper(const Figure& figure, double millimetresPerUnit) {
 std::string SvgFitted(const Figure& figure, double size) {
   return Document(figure, Sheet::Fitted(figure.bounds, size), "");
 }
+
+std::string SvgFittedUnstyled(const Figure& figure, double size) {
+  return Document(figure, Sheet::Fitted(figure.bounds, size), "", false);
+}
+
+std::string SvgStyleSheet() { return Styles(); }
 
 }  // namespace stereona::figures

@@ -19,4 +19,10 @@ std::string SvgOnPaper(const Figure& figure, double millimetresPerUnit);
 // of its own, so that it fills the element it stands in on a screen.
 std::string SvgFitted(const Figure& figure, double size);
 
+// The same without its <style>, for a page that holds SvgStyleSheet() once:
+// every style sheet put into a page has the browser style the whole page
+// anew, which a drawing redrawn as the pupil types cannot afford.
+std::string SvgFittedUnstyled(const Figure& figure, double size);
+std::string SvgStyleSheet();
+
 }  // namespace stereona::figures

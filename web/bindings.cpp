@@ -1,7 +1,7 @@
 // What the page may call: the layout table, the window's facts, the form
 // with its actions and state, the decimal separator of the student's
-// language, the documents a teacher prints, and «Упражнение». The page adds
-// no behaviour of its own.
+// language, the documents a teacher prints, «Упражнение» and «Развивка».
+// The page adds no behaviour of its own.
 #include <emscripten/bind.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "web/document_bindings.h"
 #include "web/layout_rows.h"
+#include "web/net_bindings.h"
 #include "web/practice_bindings.h"
 #include "web/web_form.h"
 
@@ -29,6 +30,8 @@ EMSCRIPTEN_BINDINGS(stereona) {
   emscripten::function("sheetChoices", &stereona::web::SheetChoices);
   emscripten::function("practiceSheet", &stereona::web::PracticeSheet);
   emscripten::function("practiceCaptions", &stereona::web::PracticeCaptions);
+  emscripten::function("netChoices", &stereona::web::NetChoices);
+  emscripten::function("figureStyle", &stereona::web::FigureStyle);
   emscripten::class_<WebPractice>("Practice")
       .constructor<std::size_t, std::size_t>()
       .function("changeSettings", &WebPractice::ChangeSettings)
@@ -37,7 +40,8 @@ EMSCRIPTEN_BINDINGS(stereona) {
       .function("showSolution", &WebPractice::ShowSolution)
       .function("newProblem", &WebPractice::NewProblem)
       .function("toWindow", &WebPractice::ToWindow)
-      .function("view", &WebPractice::View);
+      .function("view", &WebPractice::View)
+      .function("solid", &stereona::web::PracticeSolidOf);
   emscripten::class_<WebForm>("Form")
       .constructor<>()
       .function("setListener", &WebForm::SetListener)
@@ -47,5 +51,8 @@ EMSCRIPTEN_BINDINGS(stereona) {
       .function("type", &WebForm::Type)
       .function("chooseRow", &WebForm::ChooseRow)
       .function("state", &WebForm::State)
-      .function("solutionDocument", &WebForm::SolutionDocument);
+      .function("solutionDocument", &WebForm::SolutionDocument)
+      .function("netView", &stereona::web::NetViewOf)
+      .function("netSheet", &stereona::web::NetSheetOf)
+      .function("solid", &stereona::web::WindowSolidOf);
 }

@@ -133,7 +133,6 @@ const shows = {
   },
   Selected(view, selected) {
     if (view.control.type === 'radio') view.control.checked = selected;
-    if (selected) showBodyDrawing(view.row.name);
   },
   Colour(view, back) {
     view.box.style.backgroundColor = back;
@@ -161,19 +160,14 @@ function showCurrentRow(list, row) {
   }
 }
 
-// A phone has no hover: the narrow arrangement shows the selected body's
-// drawing under the bodies (the wide one hides it and keeps the tooltip).
+// A phone has no hover: the narrow arrangement shows the window's solid
+// drawn to its numbers under the bodies (net.js draws it; the wide one
+// hides it and keeps the bodies' labelled drawings as tooltips).
 let bodyDrawing = null;
 
 // The option buttons that choose the body: the controls with a drawing.
 function bodySelectors() {
   return [...views.values()].filter((view) => Module.drawingOf(view.row.name) >= 0);
-}
-
-function showBodyDrawing(name) {
-  const body = Module.drawingOf(name);
-  if (body < 0 || !bodyDrawing) return;
-  bodyDrawing.replaceChildren(document.getElementById(`drawing-${body}`).content.cloneNode(true));
 }
 
 // The narrow arrangement shows the whole solution: the box grows with its
@@ -420,7 +414,10 @@ function startPage() {
   const client = buildWindow(facts);
   const form = new Module.Form();
   form.setListener({
-    controlChanged: guarded((name, property, value) => shows[property](views.get(name), value)),
+    controlChanged: guarded((name, property, value) => {
+      shows[property](views.get(name), value);
+      followWindow(form);  // net.js
+    }),
     faultRaised: guarded(showFault),
   });
   form.reportAll();
@@ -436,6 +433,7 @@ function startPage() {
   });
   startDocuments(form);  // documents.js
   startPractice(form);  // practice.js
+  startNet(form);  // net.js
   const first = firstInTabOrder();
   // On a phone the first control may be below the fold: the page stays at its top.
   if (first) first.control.focus({ preventScroll: true });

@@ -118,7 +118,7 @@ function showPracticeSettings(settings) {
   document.getElementById('PracticeRange').value = String(settings.range);
 }
 
-let drawnBody = -1;
+let drawnProblem = null;
 
 // Everything the practice shows; the verdict is told again only after
 // «Провери», or when another problem takes its place.
@@ -127,10 +127,9 @@ function showPractice(checked) {
   const byId = (id) => document.getElementById(id);
   showPracticeSettings(view.settings);
   byId('PracticeProblem').textContent = view.sentence;
-  if (view.body !== drawnBody) {
-    drawnBody = view.body;
-    byId('PracticeDrawing').replaceChildren(
-        byId(`drawing-${view.body}`).content.cloneNode(true));
+  if (view.sentence !== drawnProblem) {  // drawn to its numbers (net_bindings.h)
+    drawnProblem = view.sentence;
+    byId('PracticeDrawing').innerHTML = practice.solid();
   }
   const verdict = byId('PracticeVerdict');
   const told = [view.verdict, view.message].filter((line) => line);

@@ -38,6 +38,9 @@ class WebPractice {
   // hints, canHint, solution, canShowSolution, score, streak}.
   emscripten::val View() const;
 
+  // The problem posed, for its drawing (net_bindings.h).
+  const documents::PracticeProblem& Problem() const { return practice_.Problem(); }
+
  private:
   practice::Practice practice_;
 };

@@ -35,6 +35,9 @@ class WebForm : private form::FormListener {
   // The solution of the last calculation as an HTML document.
   std::string SolutionDocument() const;
 
+  // For the views that follow the window (net_bindings.h).
+  const form::Form& Model() const { return form_; }
+
  private:
   void ControlChanged(form::ControlIndex control, form::Property property) override;
   void FaultRaised(const form::FaultReport& fault) override;

@@ -240,6 +240,28 @@ TEST(Nets, NoPieceOrTabLiesOnAnother) {
   }
 }
 
+// The glue tabs keep off the pieces by this test; a sector that crosses the
+// angle 0, or sweeps the other way, must still hold only its own angles.
+TEST(Shapes, CoverTheirInsideAndNotTheirRim) {
+  const Shape ring = RingSectorShape{{0, 0}, 1, 2, -0.5, 1};
+  const Shape backwards = RingSectorShape{{0, 0}, 0, 2, 0.5, -1};
+  const Shape circle = CircleShape{{5, 0}, 1};
+  const struct {
+    const Shape* shape;
+    Point point;
+    bool covered;
+  } cases[] = {
+      {&ring, {1.5, 0}, true},          {&ring, {1.5 * std::cos(-0.4), 1.5 * std::sin(-0.4)}, true},
+      {&ring, {-1.5, 0}, false},        {&ring, {1.5 * std::cos(0.6), 1.5 * std::sin(0.6)}, false},
+      {&ring, {0.5, 0}, false},         {&ring, {2.5, 0}, false},
+      {&backwards, {1, 0.1}, true},     {&backwards, {1, -0.1}, true},
+      {&backwards, {0, 1}, false},      {&circle, {5.5, 0.5}, true},
+      {&circle, {6, 0}, false},         {&circle, {5 + std::cos(1.0), std::sin(1.0)}, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Covers(*c.shape, c.point), c.covered) << c.point.x << ", " << c.point.y;
+}
+
 TEST(Nets, LengthsThatAreNotPositiveGiveNoFigure) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();

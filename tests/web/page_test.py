@@ -259,7 +259,8 @@ const shown = (e) => e.getClientRects().length > 0 && !e.closest('[hidden]');
 const where = (e) => e.id || e.closest('[id]').id;
 const texts = [];
 const window_ = document.querySelector('.window');
-for (const e of window_.querySelectorAll('*')) {
+// A drawing's labels are sized with the drawing, in its own units.
+for (const e of window_.querySelectorAll(':not(svg *)')) {
   const own = [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim());
   if (shown(e) && (own || e.matches('input[type=text], textarea'))) {
     texts.push([where(e), parseFloat(getComputedStyle(e).fontSize) * zoomOf(e)]);

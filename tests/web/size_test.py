@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """What a phone keeps offline stays inside its budget: the files the service
 worker keeps (page, script, manifest, icons) and the worker itself, at most
-400 KiB as they lie and 160 KiB compressed with gzip -9, as a server would
-send them. A library joining the module can outgrow it without any other
+430 KiB as they lie and 170 KiB compressed with gzip -9, as a server would
+send them: 400 and 160 KiB, and 30 and 10 KiB more for «Развивка» while the
+bodies' labelled drawings stay in the page as pictures beside its run-time
+drawings. A library joining the module can outgrow it without any other
 test noticing.
 
     size_test.py WORKER
@@ -13,8 +15,8 @@ import pathlib
 import re
 import sys
 
-RAW_LIMIT = 400 * 1024
-PACKED_LIMIT = 160 * 1024
+RAW_LIMIT = 430 * 1024
+PACKED_LIMIT = 170 * 1024
 
 
 def kept_files(worker):

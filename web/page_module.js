@@ -1,0 +1,41 @@
+// How the page gets its compiled module. From a server, and from the service
+// worker's cache, it is its own file, stereona.wasm, compiled while it
+// streams in. A browser opening the page from disk (file://) refuses to
+// fetch a file beside it, so there the module comes as text in
+// stereona-module.js, a script that is loaded only then: a phone never
+// fetches nor keeps that copy.
+
+const moduleFolder = document.currentScript.src.replace(/[^/]*([?#].*)?$/, '');
+
+function moduleFromServer(imports) {
+  const address = `${moduleFolder}stereona.wasm`;
+  return WebAssembly.instantiateStreaming(fetch(address, { credentials: 'same-origin' }), imports)
+    // A server that does not call the file application/wasm: compiled whole.
+    .catch(() => fetch(address, { credentials: 'same-origin' })
+      .then((response) => response.arrayBuffer())
+      .then((bytes) => WebAssembly.instantiate(bytes, imports)));
+}
+
+function moduleFromDisk(imports) {
+  return new Promise((resolve, reject) => {
+    const script = document.createElement('script');
+    script.src = `${moduleFolder}stereona-module.js`;
+    script.onload = resolve;
+    script.onerror = reject;
+    document.head.append(script);
+  }).then(() => {
+    const text = atob(self.stereonaModuleText);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    delete self.stereonaModuleText;
+    return WebAssembly.instantiate(bytes, imports);
+  });
+}
+
+Module.instantiateWasm = (imports, receiveInstance) => {
+  const loaded = window.location.protocol === 'file:' ? moduleFromDisk(imports)
+                                                       : moduleFromServer(imports);
+  loaded.then((result) => receiveInstance(result.instance, result.module),
+              (reason) => console.error('Стереона: the module did not load:', reason));
+  return {};
+};
