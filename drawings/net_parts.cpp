@@ -122,7 +122,8 @@ void ToothedCircle(Figure& figure, Point centre, double radius, double depth) {
   const double tooth = slot * kToothShareOfSlot;
   for (int i = 0; i < count; ++i) {
     const double from = i * slot;
-    if (ReachesAPiece(figure.pieces, ToothOutline(centre, radius, depth, from, from + tooth, true))) {
+    if (ReachesAPiece(figure.pieces,
+                      ToothOutline(centre, radius, depth, from, from + tooth, true))) {
       AddArc(figure, centre, radius, from, slot, Stroke::Cut);
       continue;
     }

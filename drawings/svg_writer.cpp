@@ -114,7 +114,8 @@ std::string Styles() {
   std::string css =
       "svg ." + std::string(kPieceClass) + "{fill:" + std::string(kPieceFill) + ";stroke:none}";
   for (const StrokeStyle& style : kStrokeStyles) {
-    css += "svg ." + std::string(style.cssClass) + "{fill:none;stroke:" + std::string(style.colour) +
+    css += "svg ." + std::string(style.cssClass) +
+           "{fill:none;stroke:" + std::string(style.colour) +
            ";stroke-width:" + Number(style.width);
     if (style.dash[0] > 0)
       css += ";stroke-dasharray:" + Number(style.dash[0]) + " " + Number(style.dash[1]);

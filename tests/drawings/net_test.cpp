@@ -251,12 +251,12 @@ TEST(Shapes, CoverTheirInsideAndNotTheirRim) {
     Point point;
     bool covered;
   } cases[] = {
-      {&ring, {1.5, 0}, true},          {&ring, {1.5 * std::cos(-0.4), 1.5 * std::sin(-0.4)}, true},
-      {&ring, {-1.5, 0}, false},        {&ring, {1.5 * std::cos(0.6), 1.5 * std::sin(0.6)}, false},
-      {&ring, {0.5, 0}, false},         {&ring, {2.5, 0}, false},
-      {&backwards, {1, 0.1}, true},     {&backwards, {1, -0.1}, true},
-      {&backwards, {0, 1}, false},      {&circle, {5.5, 0.5}, true},
-      {&circle, {6, 0}, false},         {&circle, {5 + std::cos(1.0), std::sin(1.0)}, false},
+      {&ring, {1.5, 0}, true},      {&ring, {1.5 * std::cos(-0.4), 1.5 * std::sin(-0.4)}, true},
+      {&ring, {-1.5, 0}, false},    {&ring, {1.5 * std::cos(0.6), 1.5 * std::sin(0.6)}, false},
+      {&ring, {0.5, 0}, false},     {&ring, {2.5, 0}, false},
+      {&backwards, {1, 0.1}, true}, {&backwards, {1, -0.1}, true},
+      {&backwards, {0, 1}, false},  {&circle, {5.5, 0.5}, true},
+      {&circle, {6, 0}, false},     {&circle, {5 + std::cos(1.0), std::sin(1.0)}, false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(Covers(*c.shape, c.point), c.covered) << c.point.x << ", " << c.point.y;
