@@ -35,14 +35,40 @@ std::vector<Point> ToothOutline(Point centre, double radius, double depth, doubl
   return corners;
 }
 
+Box Around(const std::vector<Point>& points) {
+  Box box{points[0].x, points[0].y, points[0].x, points[0].y};
+  for (const Point point : points) {
+    box.left = std::min(box.left, point.x);
+    box.top = std::min(box.top, point.y);
+    box.right = std::max(box.right, point.x);
+    box.bottom = std::max(box.bottom, point.y);
+  }
+  return box;
+}
+
+// A box round the shape; a ring sector's is its whole circle's, which is
+// enough to pass over the pieces far from a tooth.
+Box Around(const Shape& shape) {
+  if (const auto* polygon = std::get_if<PolygonShape>(&shape)) return Around(polygon->corners);
+  const auto* circle = std::get_if<CircleShape>(&shape);
+  const Point centre = circle ? circle->centre : std::get<RingSectorShape>(shape).centre;
+  const double radius = circle ? circle->radius : std::get<RingSectorShape>(shape).outer;
+  return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
+}
+
+bool Meet(const Box& a, const Box& b) {
+  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
 bool ReachesAPiece(const std::vector<Piece>& pieces, const std::vector<Point>& tooth) {
-  for (std::size_t i = 0; i < tooth.size(); ++i) {
-    const Point from = tooth[i];
-    const Point to = tooth[(i + 1) % tooth.size()];
-    for (int s = 0; s < kToothCheckSamples; ++s) {
-      const Point point = Along(from, to, double(s) / kToothCheckSamples);
-      for (const Piece& piece : pieces)
-        if (Covers(piece.shape, point)) return true;
+  const Box reach = Around(tooth);
+  for (const Piece& piece : pieces) {
+    if (!Meet(reach, Around(piece.shape))) continue;
+    for (std::size_t i = 0; i < tooth.size(); ++i) {
+      const Point from = tooth[i];
+      const Point to = tooth[(i + 1) % tooth.size()];
+      for (int s = 0; s < kToothCheckSamples; ++s)
+        if (Covers(piece.shape, Along(from, to, double(s) / kToothCheckSamples))) return true;
     }
   }
   return false;
