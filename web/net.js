@@ -32,16 +32,24 @@ function netView(choices) {
           part('NetWorking', text.working, element('pre', { id: 'NetWorking' }))));
 }
 
-// An SVG of the module's in place of the element's children.
-function showSvg(id, svg) {
-  document.getElementById(id).innerHTML = svg;
+// What each part of the view shows, by id, so that a part is laid out again
+// only when it changed: the working has no units, and stays when the unit
+// does.
+const netShown = new Map();
+
+function showPart(id, text, asMarkup) {
+  if (netShown.get(id) === text) return;
+  netShown.set(id, text);
+  const part = document.getElementById(id);
+  if (asMarkup) part.innerHTML = text;  // an SVG of the module's
+  else part.textContent = text;
 }
 
 function showNet(form) {
   const view = form.netView(netUnit);
-  document.getElementById('NetWorking').textContent = view.working;
-  showSvg('NetSolid', view.solid);
-  showSvg('NetFigure', view.net);
+  showPart('NetWorking', view.working, false);
+  showPart('NetSolid', view.solid, true);
+  showPart('NetFigure', view.net, true);
   document.getElementById('NetFigure').closest('section').hidden = !view.worked;
 }
 
