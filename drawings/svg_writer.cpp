@@ -14,9 +14,6 @@
 namespace stereona::figures {
 namespace {
 
-// Hundredths of a millimetre: finer than any printer.
-constexpr std::size_t kDecimals = 2;
-
 // The SVG as it is written: one text that grows, numbers put straight into
 // it. A net has some hundred elements and a thousand numbers, and the page
 // writes it again as the pupil changes a value.
