@@ -1,9 +1,8 @@
 // How the page gets its compiled module. From a server, and from the service
 // worker's cache, it is its own file, stereona.wasm, compiled while it
-// streams in. A browser opening the page from disk (file://) refuses to
-// fetch a file beside it, so there the module comes as text in
-// stereona-module.js, a script that is loaded only then: a phone never
-// fetches nor keeps that copy.
+// streams in. Opened from disk (file://) the page itself has started loading
+// the same module as text, stereona-module.js, a script that a phone never
+// fetches nor keeps.
 
 const moduleFolder = document.currentScript.src.replace(/[^/]*([?#].*)?$/, '');
 
@@ -17,13 +16,7 @@ function moduleFromServer(imports) {
 }
 
 function moduleFromDisk(imports) {
-  return new Promise((resolve, reject) => {
-    const script = document.createElement('script');
-    script.src = `${moduleFolder}stereona-module.js`;
-    script.onload = resolve;
-    script.onerror = reject;
-    document.head.append(script);
-  }).then(() => {
+  return self.stereonaModuleOnDisk.then(() => {
     const text = atob(self.stereonaModuleText);
     const bytes = new Uint8Array(text.length);
     for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
@@ -33,9 +26,8 @@ function moduleFromDisk(imports) {
 }
 
 Module.instantiateWasm = (imports, receiveInstance) => {
-  const loaded = window.location.protocol === 'file:' ? moduleFromDisk(imports)
-                                                       : moduleFromServer(imports);
+  const loaded = self.stereonaModuleOnDisk ? moduleFromDisk(imports) : moduleFromServer(imports);
   loaded.then((result) => receiveInstance(result.instance, result.module),
-              (reason) => console.error('Стереона: the module did not load:', reason));
+              (reason) => console.error(reason));
   return {};
 };
