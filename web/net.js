@@ -116,7 +116,9 @@ function followWindow(form) {
   queueMicrotask(() => {
     followPending = false;
     const drawing = document.getElementById('BodyDrawing');
-    if (!drawing) return;
+    // Not in the wide arrangement, where the bodies' own drawings show; drawn
+    // when the page turns narrow.
+    if (!drawing || getComputedStyle(drawing).display === 'none') return;
     const solid = form.solid(netUnit);
     if (solid === followedSolid) return;
     followedSolid = solid;
@@ -133,5 +135,6 @@ function startNet(form) {
                          Module.netChoices().captions.command);
   document.getElementById('DocumentCommands').append(button);
   button.addEventListener('click', () => openNet(form));
+  globalThis.addEventListener('resize', () => followWindow(form));
   followWindow(form);
 }

@@ -17,7 +17,8 @@ import tempfile
 import unittest
 
 import page_test
-from browsers import ENGINE, print_pdf
+from browsers import ENGINE, TIMEOUT, print_pdf
+from selenium.webdriver.support.ui import WebDriverWait
 from page_test import PHONE, WIDE, PageTest
 
 # A cone of H = 8 and R = 6: the generatrix 10, the net's angle 216°. Its
@@ -75,7 +76,19 @@ class Net(PageTest):
     def test_journey(self):
         self.click("Option1(0)")
         self.type("Text2(1)", "15")
-        self.assertIn("H = 15 см", svg_texts(self.driver, "BodyDrawing"))  # as the pupil types
+        # The solid under the bodies stands in the narrow arrangement alone:
+        # drawn when the page turns narrow, then as the pupil types.
+        def drawn(text):
+            WebDriverWait(self.driver, TIMEOUT).until(
+                lambda driver: text in svg_texts(driver, "BodyDrawing"))
+
+        self.emulate(PHONE)
+        try:
+            drawn("H = 15 см")
+            self.type("Text2(1)", "16")
+            drawn("H = 16 см")
+        finally:
+            self.emulate(WIDE)
         self.open_cone()
         self.assertFalse(self.shown("page"))
         self.assertTrue(self.shown("Net"))
