@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -27,6 +28,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 #include "form/layout_table.h"
 #include "tests/window/window_fixture.h"
@@ -79,6 +81,22 @@ TEST_F(TeacherMenuTest, MenuSitsAboveAnUnchangedClientArea) {
     ASSERT_NE(action, nullptr) << name;
     EXPECT_EQ(action->shortcut(), keys) << name;
   }
+}
+
+// The menu bar's extension button (shown when the menus do not fit) reads
+// its arrow only when first drawn: the arrow must still be the style's own.
+TEST_F(TeacherMenuTest, MenuBarExtensionShowsTheStylesArrow) {
+  const auto* extension =
+      frame_->MenuBar().findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+  ASSERT_NE(extension, nullptr);
+  const auto* style = dynamic_cast<const QProxyStyle*>(QApplication::style());
+  ASSERT_NE(style, nullptr);
+  const QImage arrow = style->baseStyle()
+                           ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                           .pixmap(16)
+                           .toImage();
+  ASSERT_FALSE(arrow.isNull());
+  EXPECT_EQ(extension->icon().pixmap(16).toImage(), arrow);
 }
 
 TEST_F(TeacherMenuTest, SheetSavedAsPdfThroughTheMenuReadsBack) {
