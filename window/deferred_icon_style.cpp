@@ -1,6 +1,6 @@
 #include "window/deferred_icon_style.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIconEngine>
 #include <QPointer>
 #include <QStyleOption>
@@ -62,10 +62,19 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* o
   QStyleOption direction;
   direction.direction = option   ? option->direction
                         : widget ? widget->layoutDirection()
-                                 : QGuiApplication::layoutDirection();
+                                 : QApplication::layoutDirection();
   QPointer<QStyle> base(baseStyle());
   return QIcon(new DeferredIconEngine(
       [base, direction, icon] { return base ? base->standardIcon(icon, &direction) : QIcon(); }));
+}
+
+void DeferStyleIcons() {
+  if (dynamic_cast<DeferredIconStyle*>(QApplication::style()) != nullptr) return;
+  // The proxy takes the style over; the application owns the proxy, as it
+  // owns a style it made itself.
+  auto* style = new DeferredIconStyle(QApplication::style());
+  style->setParent(QCoreApplication::instance());
+  QApplication::setStyle(style);
 }
 
 }  // namespace stereona::window

@@ -17,4 +17,8 @@ class DeferredIconStyle : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
 };
 
+// Makes the application's style, the one the desktop or the command line
+// chose, a DeferredIconStyle; once per application.
+void DeferStyleIcons();
+
 }  // namespace stereona::window

@@ -31,11 +31,7 @@ void RestoreApplicationFont(const QFont& desktopFont) {
 
 std::unique_ptr<MainWindow> StartMainWindow(QApplication& application) {
   UseQtBulgarian(application);
-  // The style the desktop or the command line chose, its pictures read on
-  // first use; the proxy takes the style over, once per application.
-  if (dynamic_cast<DeferredIconStyle*>(QApplication::style()) == nullptr) {
-    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
-  }
+  DeferStyleIcons();
   PresentMainWindowAsWindow();
   UseDecimalSeparatorOf(QLocale::system());
   // Qt lays out each new text box once in the application's font before the
