@@ -34,6 +34,7 @@ inline const StrokeStyle& StyleOf(Stroke stroke) {
 
 inline constexpr std::string_view kPieceClass = "piece";
 inline constexpr std::string_view kPieceFill = "#eef2fb";
+inline constexpr std::string_view kTabClass = "tab";  // a glue tab, filled
 inline constexpr std::string_view kTabFill = "#e2e2e2";
 inline constexpr std::string_view kLabelClass = "label";
 inline constexpr std::string_view kLabelColour = "#1a3cb4";

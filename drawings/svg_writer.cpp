@@ -7,6 +7,7 @@
 #include <numbers>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "drawings/figure_style.h"
 #include "drawings/sheet.h"
@@ -137,9 +138,63 @@ void Styles(Svg& out) {
     if (style.dash[0] > 0) out << ";stroke-dasharray:" << style.dash[0] << " " << style.dash[1];
     out << "}";
   }
-  out << "svg polygon." << StyleOf(Stroke::GlueTab).cssClass << "{fill:" << kTabFill << "}";
+  out << "svg path." << kTabClass << "{fill:" << kTabFill << "}";
   out << "svg ." << kLabelClass << "{fill:" << kLabelColour
       << ";font-family:sans-serif;font-size:" << kFontSize << "px}";
+}
+
+// The data of each kind of line as one path: a browser lays out every
+// element of an SVG on its own, and a net's hundred tabs, arcs and lines are
+// laid out again whenever the pupil changes its unit. Tabs come first, filled,
+// under the lines.
+void PolygonData(Svg& out, const Sheet& at, const Polygon& polygon) {
+  bool first = true;
+  for (const Point corner : polygon.corners) {
+    out << (first ? "M" : "L") << at.At(corner);
+    first = false;
+  }
+  out << "Z";
+}
+
+void LineData(Svg& out, const Sheet& at, const Figure& figure, Stroke stroke) {
+  for (const Circle& circle : figure.circles) {
+    if (circle.stroke == stroke)
+      ArcData(out, at, circle.centre, circle.radius, circle.radius, 0, 2 * std::numbers::pi, true);
+  }
+  for (const Arc& arc : figure.arcs) {
+    if (arc.stroke == stroke)
+      ArcData(out, at, arc.centre, arc.radiusX, arc.radiusY, arc.start, arc.sweep, true);
+  }
+  for (const Segment& segment : figure.segments) {
+    if (segment.stroke == stroke) out << "M" << at.At(segment.from) << "L" << at.At(segment.to);
+  }
+}
+
+template <typename Element>
+bool Uses(const std::vector<Element>& elements, Stroke stroke) {
+  return std::any_of(elements.begin(), elements.end(),
+                     [stroke](const Element& element) { return element.stroke == stroke; });
+}
+
+void Strokes(Svg& out, const Figure& figure, const Sheet& at) {
+  for (std::size_t kind = 0; kind < kStrokeStyles.size(); ++kind) {
+    const auto stroke = static_cast<Stroke>(kind);
+    if (!Uses(figure.polygons, stroke)) continue;
+    out << "<path class=\"" << Class(stroke) << " " << kTabClass << "\" d=\"";
+    for (const Polygon& polygon : figure.polygons) {
+      if (polygon.stroke == stroke) PolygonData(out, at, polygon);
+    }
+    out << "\"/>\n";
+  }
+  for (std::size_t kind = 0; kind < kStrokeStyles.size(); ++kind) {
+    const auto stroke = static_cast<Stroke>(kind);
+    if (!Uses(figure.circles, stroke) && !Uses(figure.arcs, stroke) &&
+        !Uses(figure.segments, stroke))
+      continue;
+    out << "<path class=\"" << Class(stroke) << "\" d=\"";
+    LineData(out, at, figure, stroke);
+    out << "\"/>\n";
+  }
 }
 
 void Body(Svg& out, const Figure& figure, const Sheet& at) {
@@ -148,24 +203,7 @@ void Body(Svg& out, const Figure& figure, const Sheet& at) {
     ShapeData(out, at, piece.shape);
     out << "\"/>\n";
   }
-  for (const Polygon& polygon : figure.polygons) {
-    out << "<polygon class=\"" << Class(polygon.stroke) << "\" points=\"";
-    for (std::size_t i = 0; i < polygon.corners.size(); ++i)
-      out << (i ? " " : "") << at.X(polygon.corners[i].x) << "," << at.Y(polygon.corners[i].y);
-    out << "\"/>\n";
-  }
-  for (const Circle& circle : figure.circles)
-    out << "<circle class=\"" << Class(circle.stroke) << "\" cx=\"" << at.X(circle.centre.x)
-        << "\" cy=\"" << at.Y(circle.centre.y) << "\" r=\"" << at.Length(circle.radius) << "\"/>\n";
-  for (const Arc& arc : figure.arcs) {
-    out << "<path class=\"" << Class(arc.stroke) << "\" d=\"";
-    ArcData(out, at, arc.centre, arc.radiusX, arc.radiusY, arc.start, arc.sweep, true);
-    out << "\"/>\n";
-  }
-  for (const Segment& segment : figure.segments)
-    out << "<line class=\"" << Class(segment.stroke) << "\" x1=\"" << at.X(segment.from.x)
-        << "\" y1=\"" << at.Y(segment.from.y) << "\" x2=\"" << at.X(segment.to.x) << "\" y2=\""
-        << at.Y(segment.to.y) << "\"/>\n";
+  Strokes(out, figure, at);
   for (const Label& label : figure.labels) {
     const LabelLayout layout = LayOut(label.placement);
     out << "<text class=\"" << kLabelClass << "\" x=\""

@@ -6,9 +6,10 @@
 
 // A figure as a standalone SVG document, written without any toolkit: the
 // page shows it and the documents print it. Its <title> and <desc> are the
-// figure's title and text alternative; each piece, line and tab carries the
-// CSS class of what it is (figure_style.h), and its own <style> gives those
-// classes a look that a page may override. Labels are text.
+// figure's title and text alternative; each piece is a path, and each kind of
+// line one path, with the CSS class of what it is (figure_style.h); its own
+// <style> gives those classes a look that a page may override. Labels are
+// text.
 namespace stereona::figures {
 
 // At `millimetresPerUnit` on paper: width and height in millimetres, so
