@@ -103,14 +103,21 @@ void ArcData(Svg& out, const Sheet& at, Point centre, double radiusX, double rad
   }
 }
 
+void OutlineData(Svg& out, const Sheet& at, const std::vector<Point>& corners) {
+  bool first = true;
+  for (const Point corner : corners) {
+    out << (first ? "M" : "L") << at.At(corner);
+    first = false;
+  }
+  out << "Z";
+}
+
 void ShapeData(Svg& out, const Sheet& at, const Shape& shape) {
   if (const auto* polygon = std::get_if<PolygonShape>(&shape)) {
-    bool first = true;
-    for (const Point corner : polygon->corners) {
-      out << (first ? "M" : "L") << at.At(corner);
-      first = false;
-    }
-  } else if (const auto* circle = std::get_if<CircleShape>(&shape)) {
+    OutlineData(out, at, polygon->corners);
+    return;
+  }
+  if (const auto* circle = std::get_if<CircleShape>(&shape)) {
     ArcData(out, at, circle->centre, circle->radius, circle->radius, 0, 2 * std::numbers::pi, true);
   } else {
     const auto& ring = std::get<RingSectorShape>(shape);
@@ -143,19 +150,6 @@ void Styles(Svg& out) {
       << ";font-family:sans-serif;font-size:" << kFontSize << "px}";
 }
 
-// The data of each kind of line as one path: a browser lays out every
-// element of an SVG on its own, and a net's hundred tabs, arcs and lines are
-// laid out again whenever the pupil changes its unit. Tabs come first, filled,
-// under the lines.
-void PolygonData(Svg& out, const Sheet& at, const Polygon& polygon) {
-  bool first = true;
-  for (const Point corner : polygon.corners) {
-    out << (first ? "M" : "L") << at.At(corner);
-    first = false;
-  }
-  out << "Z";
-}
-
 void LineData(Svg& out, const Sheet& at, const Figure& figure, Stroke stroke) {
   for (const Circle& circle : figure.circles) {
     if (circle.stroke == stroke)
@@ -176,13 +170,17 @@ bool Uses(const std::vector<Element>& elements, Stroke stroke) {
                      [stroke](const Element& element) { return element.stroke == stroke; });
 }
 
+// The data of each kind of line as one path: a browser lays out every
+// element of an SVG on its own, and a net's hundred tabs, arcs and lines are
+// laid out again whenever the pupil changes its unit. Tabs come first, filled,
+// under the lines.
 void Strokes(Svg& out, const Figure& figure, const Sheet& at) {
   for (std::size_t kind = 0; kind < kStrokeStyles.size(); ++kind) {
     const auto stroke = static_cast<Stroke>(kind);
     if (!Uses(figure.polygons, stroke)) continue;
     out << "<path class=\"" << Class(stroke) << " " << kTabClass << "\" d=\"";
     for (const Polygon& polygon : figure.polygons) {
-      if (polygon.stroke == stroke) PolygonData(out, at, polygon);
+      if (polygon.stroke == stroke) OutlineData(out, at, polygon.corners);
     }
     out << "\"/>\n";
   }
