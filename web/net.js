@@ -32,6 +32,49 @@ function netView(choices) {
           part('NetWorking', text.working, element('pre', { id: 'NetWorking' }))));
 }
 
+// An SVG of the module's put into an element. A value typed or a unit
+// chosen moves the drawing's lines and changes its words, and seldom adds
+// or takes away an element: then the elements already there take the new
+// values of the attributes and words that changed, and the browser neither
+// parses the drawing again nor styles it anew. The module's SVG escapes
+// these four characters and no others.
+const svgEntities = { '&amp;': '&', '&lt;': '<', '&gt;': '>', '&quot;': '"' };
+const unescapeSvg = (text) => text.replace(/&(amp|lt|gt|quot);/g, (entity) => svgEntities[entity]);
+
+function showMarkup(element, markup) {
+  const pieces = markup.split(/(<[^>]*>)/);  // words at even places, tags at odd
+  const opening = pieces.filter((piece, index) => index % 2 === 1 && piece[1] !== '/');
+  // The elements and their attributes' names, and where a word stands
+  // between them: what the elements already there must match.
+  const shape = pieces.map((piece, index) => (index % 2 === 1 ? piece.replace(/="[^"]*"/g, '')
+                                                               : piece && '#')).join('');
+  const words = pieces.filter((piece, index) => index % 2 === 0 && piece !== '').map(unescapeSvg);
+  const shown = element.stereonaMarkup;
+  if (shown && shown.shape === shape && shown.nodes.length === words.length &&
+      shown.elements.length === opening.length &&
+      [...shown.elements, ...shown.nodes].every((node) => element.contains(node))) {
+    opening.forEach((tag, index) => {
+      if (tag === shown.opening[index]) return;
+      const shownElement = shown.elements[index];
+      for (const attribute of tag.matchAll(/\s([\w:-]+)="([^"]*)"/g)) {
+        const name = attribute[1];
+        const wanted = unescapeSvg(attribute[2]);
+        if (shownElement.getAttribute(name) !== wanted) shownElement.setAttribute(name, wanted);
+      }
+    });
+    words.forEach((word, index) => {
+      if (shown.nodes[index].data !== word) shown.nodes[index].data = word;
+    });
+    shown.opening = opening;
+    return;
+  }
+  element.innerHTML = markup;
+  const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+  const nodes = [];
+  while (walker.nextNode()) nodes.push(walker.currentNode);
+  element.stereonaMarkup = { shape, opening, elements: [...element.querySelectorAll('*')], nodes };
+}
+
 // What each part of the view shows, by id, so that a part is laid out again
 // only when it changed: the working has no units, and stays when the unit
 // does.
@@ -41,7 +84,7 @@ function showPart(id, text, asMarkup) {
   if (netShown.get(id) === text) return;
   netShown.set(id, text);
   const part = document.getElementById(id);
-  if (asMarkup) part.innerHTML = text;  // an SVG of the module's
+  if (asMarkup) showMarkup(part, text);
   else part.textContent = text;
 }
 
@@ -122,7 +165,7 @@ function followWindow(form) {
     const solid = form.solid(netUnit);
     if (solid === followedSolid) return;
     followedSolid = solid;
-    drawing.innerHTML = solid;
+    showMarkup(drawing, solid);
   });
 }
 

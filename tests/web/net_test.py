@@ -136,6 +136,34 @@ class Net(PageTest):
         self.assertTrue(widths, "no circle on the printed page")
         self.assertTrue(all(abs(width - 60) <= 0.5 for width in widths), widths)
 
+    def test_drawings_redrawn_in_place(self):
+        """A drawing redrawn shows what the new markup alone would show,
+        whether its elements stay or are made again."""
+        redrawn = [
+            ('<svg viewBox="0 0 1 1"><text x="1">a &amp; b</text></svg>',
+             '<svg viewBox="0 0 2 2"><text x="2">c &lt; d</text></svg>', True),
+            ('<svg><text>a</text><text></text></svg>',
+             '<svg><text></text><text>b</text></svg>', False),
+            ('<svg><path d="M0 0"/></svg>', '<svg><path d="M0 0"/><path d="M1 1"/></svg>', False),
+            ('<svg><text x="1">a</text></svg>', '<svg><text x="1" y="2">a</text></svg>', False),
+        ]
+        for before, after, kept in redrawn:
+            with self.subTest(after=after):
+                shown, fresh, same = self.driver.execute_script(
+                    "const [shown, fresh] = [document.createElement('div'),"
+                    " document.createElement('div')];"
+                    "document.body.append(shown);"
+                    "showMarkup(shown, arguments[0]);"
+                    "const first = shown.querySelector('svg > *');"
+                    "showMarkup(shown, arguments[1]);"
+                    "fresh.innerHTML = arguments[1];"
+                    "const same = shown.querySelector('svg > *') === first;"
+                    "shown.remove();"
+                    "return [shown.innerHTML, fresh.innerHTML, same];", before, after)
+                self.assertEqual(shown, fresh)
+                if kept:
+                    self.assertTrue(same, "a drawing relabelled was made again")
+
     def test_no_violations(self):
         for viewport in (WIDE, PHONE):
             with self.subTest(width=viewport["width"]):
