@@ -56,7 +56,9 @@ struct Polygon {
 
 // Where a label's text stands from its anchor, at a distance the output
 // chooses from its font (model units say nothing about the size of letters).
-enum class Placement { Centre, Above, Below, Left, Right };
+// AboveAnother stands a line higher than Above, over a label placed Above
+// at about the same point.
+enum class Placement { Centre, Above, AboveAnother, Below, Left, Right };
 
 struct Label {
   Point anchor;

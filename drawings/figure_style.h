@@ -56,6 +56,8 @@ inline constexpr LabelLayout LayOut(Placement placement) {
   switch (placement) {
     case Placement::Above:
       return {0, -0.45, TextAnchor::Middle};
+    case Placement::AboveAnother:
+      return {0, -1.65, TextAnchor::Middle};
     case Placement::Below:
       return {0, 1.15, TextAnchor::Middle};
     case Placement::Left:

@@ -174,7 +174,13 @@ Figure SolidToScale(const SolidDimensions& solid) {
   Box box = Bounds(figure);
   if (!std::isfinite(box.Width()) || !std::isfinite(box.Height())) return {};
   const double middle = (box.left + box.right) / 2;
-  AddLabel(figure, {middle, box.top}, solid.texts[0], Placement::Above);
+  // A truncated solid's top is labelled above it: on a flat one that label
+  // stands where the volume's would.
+  const bool topLabelled =
+      std::any_of(figure.labels.begin(), figure.labels.end(),
+                  [](const Label& l) { return l.placement == Placement::Above; });
+  AddLabel(figure, {middle, box.top}, solid.texts[0],
+           topLabelled ? Placement::AboveAnother : Placement::Above);
   if (drawn.notToScale)
     AddLabel(figure, {middle, box.bottom}, std::string(words::kNotToScale), Placement::Below);
   figure.bounds = Bounds(figure);

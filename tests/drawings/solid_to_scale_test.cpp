@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drawings/figure_words.h"
+#include "drawings/sheet.h"
 #include "drawings/solid_to_scale.h"
 
 namespace stereona::figures {
@@ -104,6 +105,28 @@ TEST(SolidToScale, WritesEveryTextGivenAndHidesTheBackEdges) {
         std::any_of(figure.arcs.begin(), figure.arcs.end(),
                     [](const Arc& a) { return a.stroke == Stroke::HiddenEdge; });
     EXPECT_TRUE(hidden);
+  }
+}
+
+TEST(SolidToScale, TheVolumeStandsALineAboveEveryOtherLabel) {
+  // Flat truncated solids, whose top's label stands right under the volume's.
+  const BodyIndex bodies[] = {BodyIndex::Cone, BodyIndex::TruncatedCone,
+                              BodyIndex::TruncatedPyramid};
+  for (const BodyIndex body : bodies) {
+    const Figure figure =
+        SolidToScale({body, {0, 1, 9, 2}, {"V = ?", "H = 1", "R1 = 9", "R2 = 2"}});
+    SCOPED_TRACE(figure.title);
+    const Sheet at = Sheet::Fitted(figure.bounds, 45);  // as the page shows it
+    const auto baseline = [&](const Label& label) {
+      return at.Y(label.anchor.y) + LayOut(label.placement).dy * kFontSize;
+    };
+    const auto volume = std::find_if(figure.labels.begin(), figure.labels.end(),
+                                     [](const Label& label) { return label.text == "V = ?"; });
+    ASSERT_NE(volume, figure.labels.end());
+    for (const Label& other : figure.labels) {
+      if (&other != &*volume)
+        EXPECT_LE(baseline(*volume), baseline(other) - kFontSize) << other.text;
+    }
   }
 }
 
