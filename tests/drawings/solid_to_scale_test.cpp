@@ -109,7 +109,7 @@ TEST(SolidToScale, WritesEveryTextGivenAndHidesTheBackEdges) {
 }
 
 TEST(SolidToScale, TheVolumeStandsALineAboveEveryOtherLabel) {
-  // Flat truncated solids, whose top's label stands right under the volume's.
+  // Flat solids: the truncated ones label their top right under the volume's.
   const BodyIndex bodies[] = {BodyIndex::Cone, BodyIndex::TruncatedCone,
                               BodyIndex::TruncatedPyramid};
   for (const BodyIndex body : bodies) {
